@@ -1,0 +1,43 @@
+#pragma once
+
+// Small helpers shared by the benchmarks: repeat an action, report the median
+// and the spread in milliseconds.
+
+#include <QElapsedTimer>
+#include <algorithm>
+#include <cstdio>
+#include <functional>
+#include <vector>
+
+namespace vielnis::bench {
+
+struct Figures {
+    double median = 0;
+    double low = 0;
+    double high = 0;
+};
+
+// Runs prepare (not timed) and then action (timed) the given number of times.
+inline Figures measure(int rounds, const std::function<void()> &prepare,
+                       const std::function<void()> &action) {
+    std::vector<double> times;
+    times.reserve(std::size_t(rounds));
+    for (int i = 0; i < rounds; ++i) {
+        if (prepare)
+            prepare();
+        QElapsedTimer timer;
+        timer.start();
+        action();
+        times.push_back(double(timer.nsecsElapsed()) / 1e6);
+    }
+    std::sort(times.begin(), times.end());
+    return {times[times.size() / 2], times.front(), times.back()};
+}
+
+inline void report(const char *what, const Figures &figures, double targetMs) {
+    std::printf("%-52s median %8.3f ms  (min %.3f, max %.3f)  target < %.1f ms  %s\n", what,
+                figures.median, figures.low, figures.high, targetMs,
+                figures.median < targetMs ? "met" : "MISSED");
+}
+
+} // namespace vielnis::bench

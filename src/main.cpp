@@ -1,0 +1,16 @@
+#include "shell/window_set.h"
+#include "shell/windows.h"
+
+#include <QApplication>
+
+int main(int argc, char *argv[]) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Vielnis"));
+    QApplication::setApplicationVersion(QStringLiteral("1.2"));
+    vielnis::setUpApplication();
+
+    vielnis::WindowSet windows;
+    vielnis::registerWindows(windows);
+    windows.show(vielnis::WindowId::Form2);
+    return app.exec();
+}

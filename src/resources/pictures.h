@@ -1,0 +1,50 @@
+#pragma once
+
+#include <QCursor>
+#include <QIcon>
+#include <QPixmap>
+#include <QSize>
+
+class QPainter;
+class QRectF;
+
+namespace vielnis::pictures {
+
+// Every picture of the handbook. All are drawn by code in pictures.cpp, so
+// they stay sharp at any scaling.
+enum class Picture {
+    Bubbles,              // background photograph, 739 x 487
+    BubblesLarge,         // the same scene, 836 x 529 (table and help windows)
+    FlaskAtom,            // program icon: flask with blue liquid and magenta orbits
+    TableSilhouette,      // periodic-table silhouette (entry button, table window icon)
+    TableSilhouetteSmall, // the same silhouette for the table legend window icon
+    Beaker,               // glass beaker with a red and a blue liquid layer
+    ArrowBlueSquares,     // red arrow pointing right, three blue squares above it
+    ArrowGreenSquares,    // the same arrow with three green squares
+    ArrowWhiteSquares,    // the same arrow with three white squares
+    QuestionMark,         // red question mark
+    Portrait,             // black-and-white portrait of a bearded man
+    Tick,                 // black tick on a transparent ground
+};
+
+// The picture's size in logical pixels (32 x 32 for icons).
+QSize logicalSize(Picture picture);
+
+// Draws the picture scaled into target.
+void draw(Picture picture, QPainter &painter, const QRectF &target);
+
+// The picture at its logical size for the given device pixel ratio; cached.
+QPixmap pixmap(Picture picture, qreal devicePixelRatio);
+
+// A window icon with 16, 32, 48 and 64 pixel images.
+QIcon icon(Picture picture);
+
+enum class Cursor {
+    PointingHand, // white gloved hand with a blue cuff, index finger raised; hot spot (12, 1)
+    OpenHand,     // white gloved hand with a blue cuff, all fingers open; hot spot (16, 14)
+    SilverHand,   // grey metallic hand with raised index finger, top-left quarter; hot spot (0, 0)
+};
+
+QCursor cursor(Cursor which);
+
+} // namespace vielnis::pictures

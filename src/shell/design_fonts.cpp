@@ -1,0 +1,50 @@
+#include "shell/design_fonts.h"
+
+#include <QFontDatabase>
+#include <QStringList>
+#include <cmath>
+
+static void initFontResources() {
+    Q_INIT_RESOURCE(vielnis_fonts);
+}
+
+namespace vielnis {
+
+namespace {
+
+QString serifFamily = QStringLiteral("Liberation Serif");
+QString heavyFamily = QStringLiteral("Lato Black");
+
+QString registerFont(const QString &path) {
+    const int id = QFontDatabase::addApplicationFont(path);
+    const QStringList families = QFontDatabase::applicationFontFamilies(id);
+    return families.isEmpty() ? QString() : families.first();
+}
+
+} // namespace
+
+void loadEmbeddedFonts() {
+    static bool loaded = false;
+    if (loaded)
+        return;
+    loaded = true;
+    initFontResources();
+    for (const char *style : {"Regular", "Bold", "Italic", "BoldItalic"})
+        registerFont(QStringLiteral(":/fonts/LiberationSerif-%1.ttf").arg(QLatin1String(style)));
+    const QString heavy = registerFont(QStringLiteral(":/fonts/Lato-Black.ttf"));
+    if (!heavy.isEmpty())
+        heavyFamily = heavy;
+}
+
+QFont designFont(const FontSpec &spec) {
+    QFont font(spec.face == Face::Serif ? serifFamily : heavyFamily);
+    font.setPixelSize(int(std::lround(spec.points * 96.0 / 72.0)));
+    font.setWeight(spec.face == Face::Heavy ? QFont::Black
+                                            : (spec.bold ? QFont::Bold : QFont::Normal));
+    font.setItalic(spec.italic);
+    font.setUnderline(spec.underline);
+    font.setStyleStrategy(QFont::PreferAntialias);
+    return font;
+}
+
+} // namespace vielnis

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QFont>
+
+namespace vielnis {
+
+enum class Face {
+    Serif, // embedded stand-in for Times New Roman
+    Heavy, // embedded heavy sans for Arial Black
+};
+
+struct FontSpec {
+    Face face = Face::Serif;
+    qreal points = 12; // size as designed, in points at 96 dots per inch
+    bool bold = false;
+    bool italic = false;
+    bool underline = false;
+};
+
+// Registers the embedded font files. Call once before any window is built.
+void loadEmbeddedFonts();
+
+// The font as designed. The size is set in pixels (points at 96 dpi), so text
+// keeps its designed size whatever dpi the display claims.
+QFont designFont(const FontSpec &spec);
+
+inline QFont serif(qreal points, bool bold = false, bool italic = false) {
+    return designFont({Face::Serif, points, bold, italic});
+}
+
+} // namespace vielnis

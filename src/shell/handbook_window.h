@@ -1,0 +1,63 @@
+#pragma once
+
+#include "shell/window_id.h"
+
+#include <QWidget>
+
+class QVBoxLayout;
+
+namespace vielnis {
+
+class WindowSet;
+struct WindowLook;
+
+// The client area of a handbook window: paints the bubble photograph unscaled
+// from its top-left corner and reports mouse moves over the bare background.
+class ClientArea : public QWidget {
+    Q_OBJECT
+public:
+    explicit ClientArea(const WindowLook &look, QWidget *parent);
+
+signals:
+    // The pointer moved over the window background with no control under it.
+    void backgroundMouseMove();
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+
+private:
+    const WindowLook &m_look;
+};
+
+// Base of the twelve windows: fixed client size, caption, icon, background,
+// cursor and the common buttons. Subclasses add their own controls to
+// client() and hold their handlers.
+class HandbookWindow : public QWidget {
+    Q_OBJECT
+public:
+    HandbookWindow(WindowId id, WindowSet &windows);
+
+    WindowId id() const { return m_id; }
+    WindowSet &windows() const { return m_windows; }
+    ClientArea *client() const { return m_client; }
+
+    void centreOnScreen();
+
+protected:
+    QVBoxLayout *frameLayout() const { return m_layout; }
+    // Show target; Hide this window.
+    void forwardAndKeep(WindowId target);
+    // Show target; Hide this window; Unload this window.
+    void forwardAndDestroy(WindowId target);
+
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    WindowId m_id;
+    WindowSet &m_windows;
+    QVBoxLayout *m_layout;
+    ClientArea *m_client;
+};
+
+} // namespace vielnis

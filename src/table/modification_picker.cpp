@@ -1,0 +1,189 @@
+#include "table/modification_picker.h"
+
+#include "resources/pictures.h"
+
+#include <QAbstractItemView>
+#include <QCompleter>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPainter>
+#include <QStringListModel>
+#include <qdrawutil.h>
+
+namespace vielnis {
+
+namespace {
+constexpr int kEdge = 2;        // sunken edge width
+constexpr int kButtonWidth = 17; // drop-down button
+} // namespace
+
+ModificationPicker::ModificationPicker(QWidget *parent) : QComboBox(parent) {
+    setEditable(true);
+    setInsertPolicy(QComboBox::NoInsert);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+
+    // While the user types, the text is completed to the first entry that
+    // starts with what has been typed, in the same letter case.
+    auto *completer = new QCompleter(model(), this);
+    completer->setCompletionMode(QCompleter::InlineCompletion);
+    completer->setCaseSensitivity(Qt::CaseSensitive);
+    setCompleter(completer);
+
+    lineEdit()->setFrame(false);
+    connect(lineEdit(), &QLineEdit::textChanged, this, &ModificationPicker::takeText);
+    setLocked(true);
+}
+
+void ModificationPicker::takeText(const QString &text) {
+    if (text == m_value)
+        return;
+    m_value = text;
+    emit valueChanged();
+}
+
+void ModificationPicker::clearList() {
+    if (count() == 0)
+        return;
+    const QString kept = m_value;
+    const QSignalBlocker quiet(lineEdit());
+    clear();
+    lineEdit()->setText(kept);
+}
+
+void ModificationPicker::addEntry(const QString &entry) {
+    // Adding to an empty list would make the first entry current and copy it
+    // into the text; the value must stay what it is.
+    const QString kept = m_value;
+    const QSignalBlocker quiet(lineEdit());
+    addItem(entry);
+    if (lineEdit()->text() != kept)
+        lineEdit()->setText(kept);
+}
+
+QStringList ModificationPicker::entries() const {
+    QStringList list;
+    for (int i = 0; i < count(); ++i)
+        list << itemText(i);
+    return list;
+}
+
+void ModificationPicker::setValue(const QString &value) {
+    if (lineEdit()->text() != value)
+        lineEdit()->setText(value); // textChanged runs takeText synchronously
+    takeText(value);
+}
+
+void ModificationPicker::setDropButtonShown(bool shown) {
+    if (shown == m_dropButtonShown)
+        return;
+    m_dropButtonShown = shown;
+    placeEditField();
+    update();
+}
+
+void ModificationPicker::setLocked(bool locked) {
+    if (locked == m_locked && lineEdit()->isReadOnly() == locked)
+        return;
+    m_locked = locked;
+    lineEdit()->setReadOnly(locked);
+    if (locked)
+        hidePopup();
+}
+
+void ModificationPicker::setCustomPointer(bool custom) {
+    if (custom == m_customPointer)
+        return;
+    m_customPointer = custom;
+    if (custom) {
+        static const QCursor hand = pictures::cursor(pictures::Cursor::PointingHand);
+        setCursor(hand);
+        lineEdit()->setCursor(hand);
+    } else {
+        unsetCursor();
+        lineEdit()->setCursor(Qt::IBeamCursor);
+    }
+}
+
+void ModificationPicker::showPopup() {
+    if (m_locked || !m_dropButtonShown)
+        return;
+    QComboBox::showPopup();
+}
+
+QRect ModificationPicker::dropButtonRect() const {
+    const QRect inner = rect().adjusted(kEdge, kEdge, -kEdge, -kEdge);
+    return QRect(inner.right() - kButtonWidth + 1, inner.top(), kButtonWidth, inner.height());
+}
+
+void ModificationPicker::placeEditField() {
+    QRect field = rect().adjusted(kEdge + 1, kEdge, -kEdge, -kEdge);
+    if (m_dropButtonShown)
+        field.setRight(dropButtonRect().left() - 1);
+    lineEdit()->setGeometry(field);
+}
+
+void ModificationPicker::resizeEvent(QResizeEvent *event) {
+    QComboBox::resizeEvent(event);
+    placeEditField();
+}
+
+void ModificationPicker::showEvent(QShowEvent *event) {
+    QComboBox::showEvent(event);
+    placeEditField();
+}
+
+void ModificationPicker::paintEvent(QPaintEvent *) {
+    QPainter painter(this);
+    const QBrush base = palette().brush(QPalette::Base);
+    painter.fillRect(rect(), base);
+    qDrawWinPanel(&painter, rect(), palette(), true, &base);
+    if (!m_dropButtonShown)
+        return;
+    const QRect button = dropButtonRect();
+    const QBrush face(QColor(0xC0, 0xC0, 0xC0));
+    qDrawWinButton(&painter, button, palette(), false, &face);
+    // A small black triangle pointing down.
+    const QPointF centre = QRectF(button).center();
+    const QPointF arrow[3] = {centre + QPointF(-3.5, -1.5), centre + QPointF(3.5, -1.5),
+                              centre + QPointF(0, 2.5)};
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(Qt::black);
+    painter.drawPolygon(arrow, 3);
+}
+
+void ModificationPicker::keyPressEvent(QKeyEvent *event) {
+    if (m_locked) {
+        switch (event->key()) {
+        case Qt::Key_Up:
+        case Qt::Key_Down:
+        case Qt::Key_PageUp:
+        case Qt::Key_PageDown:
+        case Qt::Key_F4:
+            event->accept();
+            return;
+        default:
+            break;
+        }
+    }
+    QComboBox::keyPressEvent(event);
+}
+
+void ModificationPicker::wheelEvent(QWheelEvent *event) {
+    if (m_locked) {
+        event->ignore();
+        return;
+    }
+    QComboBox::wheelEvent(event);
+}
+
+void ModificationPicker::mousePressEvent(QMouseEvent *event) {
+    if (m_dropButtonShown && !m_locked && dropButtonRect().contains(event->position().toPoint())) {
+        showPopup();
+        event->accept();
+        return;
+    }
+    event->accept();
+}
+
+} // namespace vielnis

@@ -1,0 +1,638 @@
+#include "table/table_window.h"
+
+#include "catalogue/modifications.h"
+#include "resources/pictures.h"
+#include "shell/common_buttons.h"
+#include "shell/controls.h"
+#include "shell/design_button.h"
+#include "shell/twips.h"
+#include "shell/window_set.h"
+#include "table/field_box.h"
+#include "table/modification_picker.h"
+#include "table/symbol_picture.h"
+
+#include <QAction>
+#include <QFrame>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPainter>
+#include <QVBoxLayout>
+
+namespace vielnis {
+
+namespace {
+
+using catalogue::ElementRecord;
+
+// Colours of the window.
+const QColor kLabelGreen(0x00, 0xFF, 0x00);
+const QColor kYellow(0xFF, 0xFF, 0x00);
+const QColor kRed(0xFF, 0x00, 0x00);
+const QColor kElementGroup(0x00, 0x00, 0xFF);
+const QColor kSubstanceGroup(0x80, 0x80, 0xFF);
+const QColor kMaroon(0x80, 0x00, 0x00);
+const QColor kOxideEmpty(0xFF, 0xFF, 0xFF);
+const QColor kNonmetalFace(0xFF, 0xFF, 0x00);
+const QColor kMetalFace(0xFF, 0xFF, 0xC0);
+
+const char *const kBoilingCaption = "Viršanas t°C";
+const char *const kMeltingCaption = "Kušanas t°C";
+const char *const kSublimationCaption = "Sublimācijas t°C";
+const char *const kBoronPickerText = "Bors (kristāliskais)";
+
+// ---- Grid ----------------------------------------------------------------
+
+constexpr int kButtonSize = 495;
+constexpr int kPitch = 480;
+
+// Elements shown on the light yellow of non-metals.
+constexpr std::string_view kNonmetals[] = {"H",  "He", "B",  "C",  "N",  "O",  "F",  "Ne",
+                                           "Si", "P",  "S",  "Cl", "Ar", "As", "Se", "Br",
+                                           "Kr", "Te", "I",  "Xe", "At", "Rn"};
+
+enum class Block { S, P, D, F };
+
+struct GridPlace {
+    Twips rect;
+    Block block;
+};
+
+// Column (1-18) and period (1-7) of the long-period table, or the two
+// separate rows of lanthanides and actinides.
+GridPlace gridPlace(int z) {
+    auto main = [](int column, int period) {
+        const Block block = column <= 2 ? Block::S : column <= 12 ? Block::D : Block::P;
+        return GridPlace{{360 + kPitch * (column - 1), 1200 + kPitch * (period - 1), kButtonSize,
+                          kButtonSize},
+                         block};
+    };
+    auto row = [](int top, int offset) {
+        return GridPlace{{2280 + kPitch * offset, top, kButtonSize, kButtonSize}, Block::F};
+    };
+    if (z == 1)
+        return main(1, 1);
+    if (z == 2)
+        return GridPlace{main(18, 1).rect, Block::S};
+    if (z <= 18) {
+        const int period = z <= 10 ? 2 : 3;
+        const int first = period == 2 ? 3 : 11;
+        const int k = z - first; // 0..7
+        return main(k < 2 ? k + 1 : k + 11, period);
+    }
+    if (z <= 36)
+        return main(z - 18, 4);
+    if (z <= 54)
+        return main(z - 36, 5);
+    if (z >= 58 && z <= 71)
+        return row(4680, z - 58);
+    if (z >= 90 && z <= 103)
+        return row(5280, z - 90);
+    if (z <= 57)
+        return main(z - 54, 6);
+    if (z <= 86)
+        return main(z - 68, 6);
+    if (z <= 89)
+        return main(z - 86, 7);
+    return main(z - 100, 7);
+}
+
+QColor blockColour(Block block) {
+    switch (block) {
+    case Block::S:
+        return QColor(0xFF, 0x00, 0x00);
+    case Block::P:
+        return QColor(0x73, 0x4A, 0x00);
+    case Block::D:
+        return QColor(0x00, 0x00, 0xFF);
+    case Block::F:
+        return QColor(0x00, 0xB9, 0x00);
+    }
+    return Qt::black;
+}
+
+bool isNonmetal(std::string_view symbol) {
+    for (std::string_view nonmetal : kNonmetals)
+        if (nonmetal == symbol)
+            return true;
+    return false;
+}
+
+// ---- Title, period and group labels --------------------------------------
+
+const FontSpec kGroupFont{Face::Serif, 9, true};
+const FontSpec kPeriodFont{Face::Serif, 12, true};
+const FontSpec kRowFont{Face::Serif, 14.25, true};
+const FontSpec kRowPeriodFont{Face::Serif, 9.75, true};
+constexpr Qt::Alignment kCentred = Qt::AlignHCenter | Qt::AlignTop;
+
+const LabelSpec kGridLabels[] = {
+    {"Label10", "ĶĪMISKO ELEMENTU PERIODISKĀ TABULA", {1200, 120, 9495, 495},
+     {Face::Serif, 20.25, true}, kLabelGreen, kCentred},
+    {"Label14", "1", {120, 1320, 255, 375}, kPeriodFont, kLabelGreen, kCentred},
+    {"Label15", "2", {120, 1800, 255, 375}, kPeriodFont, kLabelGreen, kCentred},
+    {"Label16", "3", {120, 2280, 255, 375}, kPeriodFont, kLabelGreen, kCentred},
+    {"Label17", "4", {120, 2760, 255, 375}, kPeriodFont, kLabelGreen, kCentred},
+    {"Label18", "5", {120, 3240, 255, 375}, kPeriodFont, kLabelGreen, kCentred},
+    {"Label19", "6", {120, 3720, 255, 375}, kPeriodFont, kLabelGreen, kCentred},
+    {"Label20", "7", {120, 4200, 255, 375}, kPeriodFont, kLabelGreen, kCentred},
+    {"Label21", "IA", {360, 960, 495, 255}, kGroupFont, kLabelGreen, kCentred},
+    {"Label22", "IIA", {840, 1440, 495, 255}, kGroupFont, kLabelGreen, kCentred},
+    {"Label29", "IIIB", {1320, 2400, 495, 255}, kGroupFont, kLabelGreen, kCentred},
+    {"Label30", "IVB", {1800, 2400, 495, 255}, kGroupFont, kLabelGreen, kCentred},
+    {"Label31", "VB", {2280, 2400, 495, 255}, kGroupFont, kLabelGreen, kCentred},
+    {"Label32", "VIB", {2760, 2400, 495, 255}, kGroupFont, kLabelGreen, kCentred},
+    {"Label33", "VIIB", {3240, 2400, 495, 255}, kGroupFont, kLabelGreen, kCentred},
+    {"Label36", "VIIIB", {4080, 2280, 735, 255}, kGroupFont, kLabelGreen, kCentred},
+    {"Label37", "IB", {5160, 2400, 495, 255}, kGroupFont, kLabelGreen, kCentred},
+    {"Label38", "IIB", {5640, 2400, 495, 255}, kGroupFont, kLabelGreen, kCentred},
+    {"Label23", "IIIA", {6120, 1440, 495, 255}, kGroupFont, kLabelGreen, kCentred},
+    {"Label24", "IVA", {6600, 1440, 495, 255}, kGroupFont, kLabelGreen, kCentred},
+    {"Label25", "VA", {7080, 1440, 495, 255}, kGroupFont, kLabelGreen, kCentred},
+    {"Label26", "VIA", {7560, 1440, 495, 255}, kGroupFont, kLabelGreen, kCentred},
+    {"Label27", "VIIA", {8040, 1440, 495, 255}, kGroupFont, kLabelGreen, kCentred},
+    {"Label28", "VIIIA", {8400, 960, 735, 255}, kGroupFont, kLabelGreen, kCentred},
+    {"Label1", "Lantanoīdi *", {360, 4800, 1695, 375}, kRowFont, kLabelGreen,
+     Qt::AlignLeft | Qt::AlignTop},
+    {"Label2", "Aktinoīdi * *", {360, 5400, 1695, 375}, kRowFont, kLabelGreen,
+     Qt::AlignLeft | Qt::AlignTop},
+    {"Label39", "6", {2040, 4800, 255, 375}, kRowPeriodFont, kLabelGreen, kCentred},
+    {"Label40", "7", {2040, 5400, 255, 375}, kRowPeriodFont, kLabelGreen, kCentred},
+};
+
+// The bracket under "VIIIB": three one-pixel lines, in twips.
+struct Line {
+    const char *name;
+    int x1, y1, x2, y2;
+};
+constexpr Line kBracket[] = {
+    {"Line1", 3960, 2520, 4920, 2520},
+    {"Line2", 4920, 2520, 4920, 2640},
+    {"Line3", 3960, 2520, 3960, 2640},
+};
+
+// ---- Details panel --------------------------------------------------------
+
+const FontSpec kCaptionFont{Face::Serif, 9.75};
+const FontSpec kFieldFont{Face::Serif, 12, true};
+const FontSpec kOriginFont{Face::Serif, 11.25};
+const FontSpec kSubscriptFont{Face::Serif, 9.75, true};
+
+struct CaptionSpec {
+    const char *name;
+    const char *text;
+    Twips rect;
+};
+
+// A one-line field filled from the record, with its caption above it.
+struct RecordField {
+    int number; // n of Textn
+    std::string_view ElementRecord::*value;
+    CaptionSpec caption;
+    Twips rect;
+    bool simpleSubstance;
+};
+
+const RecordField kRecordFields[] = {
+    {1, &ElementRecord::name, {"Label3", "Elementa nosaukums", {1440, 840, 1815, 255}},
+     {1395, 1080, 1815, 405}, false},
+    {14, nullptr, {"Label42", "Kārtas skaitlis", {3240, 840, 1215, 255}},
+     {3240, 1080, 1215, 405}, false},
+    {3, &ElementRecord::mass, {"Label5", "Atommasa", {4440, 840, 1575, 255}},
+     {4485, 1080, 1575, 405}, false},
+    {13, &ElementRecord::configuration,
+     {"Label35", "Elektronapvalka uzbūve", {2160, 1560, 3015, 255}}, {2160, 1800, 3015, 405},
+     false},
+    {10, &ElementRecord::discovery,
+     {"Label13", "Elementa atklāšanas gads", {9600, 2400, 1575, 495}}, {9360, 2880, 2055, 405},
+     false},
+    {12, &ElementRecord::crust, {"Label34", "Izplatība Zemes garozā, %", {9600, 3480, 1695, 495}},
+     {9360, 3960, 2055, 405}, false},
+    {7, &ElementRecord::body,
+     {"Label46", "Saturs cilvēka organismā, g/70 kg", {9600, 4560, 1695, 495}},
+     {9360, 5040, 2055, 405}, false},
+    {11, &ElementRecord::electronegativity,
+     {"Label41", "Relatīvā elektronegativitāte", {9720, 5640, 1695, 495}},
+     {9720, 6120, 1695, 405}, false},
+    {9, &ElementRecord::radius, {"Label12", "Atoma radiuss, Å ¹", {9720, 6720, 1695, 255}},
+     {9720, 6960, 1695, 405}, false},
+    {8, &ElementRecord::colour, {"Label11", "Krāsa", {4080, 6000, 2655, 255}},
+     {4080, 6240, 2655, 405}, true},
+    {2, &ElementRecord::state, {"Label4", "Agregātstāvoklis", {360, 6720, 1455, 255}},
+     {360, 6960, 1455, 405}, true},
+    {5, &ElementRecord::melting, {"Label7", kMeltingCaption, {1920, 6720, 1455, 255}},
+     {1920, 6960, 1455, 405}, true},
+    {4, &ElementRecord::boiling, {"Label6", kBoilingCaption, {3480, 6720, 1335, 255}},
+     {3480, 6960, 1335, 405}, true},
+    {6, &ElementRecord::density, {"Label8", "Blīvums (293K) g/cm³", {4920, 6720, 1815, 255}},
+     {4920, 6960, 1815, 405}, true},
+};
+
+const CaptionSpec kOriginCaption{"Label47", "Elementa  nosaukuma izcelsme", {9600, 960, 1695, 495}};
+constexpr Twips kOriginRect{9360, 1440, 2055, 930};
+const CaptionSpec kStatesCaption{"Label9", "Oksidēšanās pakāpes", {7200, 5880, 2175, 255}};
+const CaptionSpec kOxidesCaption{"Label43", "Oksīda un oksīda hidrāta raksturs",
+                                 {7200, 6885, 2175, 495}};
+const CaptionSpec kPickerCaption{"Label44", "Vienkāršas vielas nosaukums", {360, 6000, 2535, 255}};
+const CaptionSpec kFormulaCaption{"Label45", "un formula", {2880, 6000, 1095, 255}};
+constexpr Twips kPickerRect{360, 6240, 2535, 405};
+constexpr Twips kFormulaRect{2880, 6240, 1095, 405};
+constexpr Twips kSymbolRect{0, 0, 615, 375};    // inside the formula box
+constexpr Twips kSubscriptRect{650, 120, 375, 315}; // inside the formula box
+constexpr Twips kBackdropRect{7080, 5865, 2415, 1500};
+
+Twips stateCell(int n) {
+    return {7200 + 360 * (n - 1), 6120, 375, 405};
+}
+Twips oxideCell(int n) {
+    return {7200 + 360 * (n - 1), 6480, 375, 405};
+}
+
+QLabel *makeCaption(QWidget *parent, const CaptionSpec &spec) {
+    return makeLabel(parent, {spec.name, spec.text, spec.rect, kCaptionFont, kYellow,
+                              Qt::AlignHCenter | Qt::AlignTop, true});
+}
+
+QString qs(std::string_view text) {
+    return QString::fromUtf8(text.data(), qsizetype(text.size()));
+}
+
+// Draws the window's green lines (the VIIIB bracket) under the controls.
+class BracketLayer : public QWidget {
+public:
+    explicit BracketLayer(QWidget *parent) : QWidget(parent) {
+        setObjectName(QStringLiteral("bracket"));
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+        setGeometry(parent->rect());
+    }
+
+protected:
+    void paintEvent(QPaintEvent *) override {
+        QPainter painter(this);
+        painter.setPen(QPen(kLabelGreen, 1));
+        for (const Line &line : kBracket)
+            painter.drawLine(pxPoint(line.x1, line.y1), pxPoint(line.x2, line.y2));
+    }
+};
+
+// The maroon panel behind the oxidation block.
+class Backdrop : public QWidget {
+public:
+    explicit Backdrop(QWidget *parent) : QWidget(parent) {
+        setObjectName(QStringLiteral("Image1"));
+        setGeometry(kBackdropRect.toPixels());
+        setAttribute(Qt::WA_OpaquePaintEvent);
+        setCursor(Qt::ArrowCursor);
+    }
+
+protected:
+    void paintEvent(QPaintEvent *) override {
+        QPainter painter(this);
+        painter.fillRect(rect(), kMaroon);
+        painter.setPen(Qt::black);
+        painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    }
+};
+
+} // namespace
+
+TableWindow::TableWindow(WindowSet &windows) : HandbookWindow(WindowId::Form2, windows) {
+    auto *bracket = new BracketLayer(client());
+    bracket->lower();
+    buildGrid();
+    buildLabels();
+    buildDetails();
+    buildMenus();
+    buildButtons();
+    setTabOrderOfControls();
+    m_text[1]->setFocus();
+}
+
+void TableWindow::buildGrid() {
+    for (const ElementRecord &record : catalogue::elementTable()) {
+        const GridPlace place = gridPlace(record.number);
+        auto *button = new DesignButton(client());
+        const QString symbol = qs(record.symbol);
+        button->setObjectName(QStringLiteral("cmd") + symbol);
+        button->setGeometry(place.rect.toPixels());
+        button->setFaceColour(isNonmetal(record.symbol) ? kNonmetalFace : kMetalFace);
+        const QColor letters = blockColour(place.block);
+        const int stars = record.number == 57 ? 1 : record.number == 89 ? 2 : 0;
+        button->setPicture([symbol, letters, stars](QPainter &painter, const QRectF &target) {
+            drawElementSymbol(painter, target, symbol, letters, stars);
+        });
+        button->setCursor(pictures::cursor(pictures::Cursor::PointingHand));
+        connect(button, &QPushButton::clicked, this, [this, &record] { showElement(record); });
+        m_elementButtons[std::size_t(record.number)] = button;
+    }
+}
+
+void TableWindow::buildLabels() {
+    for (const LabelSpec &spec : kGridLabels)
+        makeLabel(client(), spec);
+}
+
+FieldBox *TableWindow::makeField(const char *name, const Twips &rect, const QColor &background) {
+    auto *field = new FieldBox(client());
+    field->setObjectName(QString::fromLatin1(name));
+    field->setGeometry(rect.toPixels());
+    field->setFont(designFont(kFieldFont));
+    field->setAlignment(Qt::AlignCenter);
+    field->setReadOnly(true);
+    setFieldColours(field, background, kYellow);
+    return field;
+}
+
+void TableWindow::buildDetails() {
+    // The maroon backdrop first, so the oxidation block lies on it.
+    new Backdrop(client());
+
+    for (const RecordField &spec : kRecordFields) {
+        QLabel *caption = makeCaption(client(), spec.caption);
+        const QByteArray name = "Text" + QByteArray::number(spec.number);
+        m_text[std::size_t(spec.number)] = makeField(
+            name.constData(), spec.rect, spec.simpleSubstance ? kSubstanceGroup : kElementGroup);
+        if (spec.number == 4) // Text4, the boiling row
+            m_boilingCaption = caption;
+        if (spec.number == 5)
+            m_meltingCaption = caption;
+    }
+
+    makeCaption(client(), kOriginCaption);
+    m_origin = new FieldMemo(client());
+    m_origin->setObjectName(QStringLiteral("Text15"));
+    m_origin->setGeometry(kOriginRect.toPixels());
+    m_origin->setFont(designFont(kOriginFont));
+    setFieldColours(m_origin, kElementGroup, kYellow);
+
+    makeCaption(client(), kStatesCaption);
+    makeCaption(client(), kOxidesCaption);
+    for (int n = 1; n <= catalogue::kCellCount; ++n) {
+        const QByteArray stateName = "Pakape" + QByteArray::number(n);
+        FieldBox *state = makeField(stateName.constData(), stateCell(n), kElementGroup);
+        state->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+        m_states[std::size_t(n - 1)] = state;
+        const QByteArray oxideName = "Apz" + QByteArray::number(n);
+        FieldBox *oxide = makeField(oxideName.constData(), oxideCell(n), kOxideEmpty);
+        setFieldColours(oxide, kOxideEmpty, Qt::black);
+        m_oxides[std::size_t(n - 1)] = oxide;
+    }
+
+    makeCaption(client(), kPickerCaption);
+    m_picker = new ModificationPicker(client());
+    m_picker->setObjectName(QStringLiteral("Combo1"));
+    m_picker->setGeometry(kPickerRect.toPixels());
+    m_picker->setFont(designFont(kFieldFont));
+    setFieldColours(m_picker, kSubstanceGroup, kYellow);
+    connect(m_picker, &ModificationPicker::valueChanged, this,
+            &TableWindow::dispatchModification);
+
+    makeCaption(client(), kFormulaCaption);
+    auto *formula = new QFrame(client());
+    formula->setObjectName(QStringLiteral("Picture1"));
+    formula->setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
+    formula->setLineWidth(2);
+    formula->setGeometry(kFormulaRect.toPixels());
+    formula->setAutoFillBackground(true);
+    QPalette formulaPalette = formula->palette();
+    formulaPalette.setColor(QPalette::Window, kSubstanceGroup);
+    formula->setPalette(formulaPalette);
+    formula->setCursor(Qt::ArrowCursor);
+    const QPoint inside(formula->frameWidth(), formula->frameWidth());
+
+    m_symbol = new FieldBox(formula, false);
+    m_symbol->setObjectName(QStringLiteral("txtFru1"));
+    m_symbol->setGeometry(kSymbolRect.toPixels().translated(inside));
+    m_symbol->setFont(designFont(kFieldFont));
+    m_symbol->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    setFieldColours(m_symbol, kSubstanceGroup, kYellow);
+
+    m_subscript = new FieldBox(formula, false);
+    m_subscript->setObjectName(QStringLiteral("txtFru2"));
+    m_subscript->setGeometry(kSubscriptRect.toPixels().translated(inside));
+    m_subscript->setFont(designFont(kSubscriptFont));
+    m_subscript->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    setFieldColours(m_subscript, kSubstanceGroup, kYellow);
+}
+
+void TableWindow::buildMenus() {
+    auto *bar = new QMenuBar(this);
+    bar->setObjectName(QStringLiteral("menuBar"));
+    frameLayout()->setMenuBar(bar);
+
+    struct Item {
+        const char *name;
+        const char *caption; // nullptr: a separator
+        std::function<void()> command;
+        QKeySequence shortcut = {};
+    };
+    auto addMenu = [this, bar](const char *name, const char *caption,
+                               const std::vector<Item> &items) {
+        QMenu *menu = bar->addMenu(QString::fromUtf8(caption));
+        menu->setObjectName(QString::fromUtf8(name));
+        menu->menuAction()->setObjectName(QString::fromUtf8(name));
+        for (const Item &item : items) {
+            QAction *action = item.caption ? menu->addAction(QString::fromUtf8(item.caption))
+                                           : menu->addSeparator();
+            action->setObjectName(QString::fromUtf8(item.name));
+            if (!item.shortcut.isEmpty()) {
+                action->setShortcut(item.shortcut);
+                action->setShortcutContext(Qt::WindowShortcut);
+                addAction(action); // Ctrl+Q works while the menu is closed
+            }
+            if (item.command)
+                connect(action, &QAction::triggered, this, item.command);
+        }
+    };
+    WindowSet &set = windows();
+    addMenu("cmdKomandaImt", "&Komanda",
+            {{"cmdIziet", "Atpakaļ!", [this] { forwardAndKeep(WindowId::Form1); }},
+             {"cmd_MinImt", "Minimizēt!", [&set] { set.minimise(WindowId::Form2); }},
+             {"mnu1", nullptr, {}},
+             {"cmdIzietImt", "Izi&et!", [&set] { set.end(); }, QKeySequence(Qt::CTRL | Qt::Key_Q)}});
+    addMenu("cmdZiņasItm", "&Ziņas",
+            {{"cmdApzimejumiImt", "Apzīmējumi", [this] { forwardAndKeep(WindowId::Form6); }},
+             {"mnu3", nullptr, {}},
+             {"cmdDMendeļejevsItem", "Veroruvi Didaruviraz",
+              [this] { forwardAndKeep(WindowId::Form7); }},
+             {"mnu2", nullptr, {}},
+             {"cmdAutorItm", "Par autoriem", [this] { forwardAndKeep(WindowId::Form4); }},
+             {"cmdhelp", "Pa&līgs", [this] { forwardAndKeep(WindowId::Form11); }}});
+}
+
+void TableWindow::buildButtons() {
+    DesignButton *legend = addLegendButton(*this, "Apz");
+    connect(legend, &QPushButton::clicked, this, [this] { forwardAndKeep(WindowId::Form6); });
+}
+
+void TableWindow::setTabOrderOfControls() {
+    // Text1 first, so it holds the focus when the window opens; then the rest
+    // of the details panel, the element buttons and the window's buttons.
+    QList<QWidget *> order;
+    for (int n : {1, 14, 3, 13})
+        order << m_text[std::size_t(n)];
+    order << m_origin;
+    for (int n : {10, 12, 7, 11, 9})
+        order << m_text[std::size_t(n)];
+    for (FieldBox *state : m_states)
+        order << state;
+    for (FieldBox *oxide : m_oxides)
+        order << oxide;
+    order << m_picker << m_symbol << m_subscript;
+    for (int n : {8, 2, 5, 4, 6})
+        order << m_text[std::size_t(n)];
+    for (DesignButton *button : m_elementButtons)
+        if (button)
+            order << button;
+    for (const char *name : {"CmdPreview", "Apz", "Command1", "cmd_end"})
+        if (auto *button = client()->findChild<QWidget *>(QString::fromLatin1(name)))
+            order << button;
+    for (qsizetype i = 1; i < order.size(); ++i)
+        setTabOrder(order[i - 1], order[i]);
+}
+
+void TableWindow::ClearDetails() {
+    m_shown = nullptr;
+    // 1. Empty the text fields, the formula and the oxidation states.
+    for (int n = 1; n <= 15; ++n) {
+        if (n == 15)
+            m_origin->setText(QString());
+        else
+            m_text[std::size_t(n)]->setText(QString());
+    }
+    m_symbol->setText(QString());
+    m_subscript->setText(QString());
+    for (FieldBox *state : m_states)
+        state->setText(QString());
+    // 2. Oxidation-state text back to yellow.
+    for (FieldBox *state : m_states)
+        state->setTextColour(kYellow);
+    // 3., 4. Oxide-character cells empty and white.
+    for (FieldBox *oxide : m_oxides)
+        oxide->setText(QString());
+    for (FieldBox *oxide : m_oxides)
+        oxide->setBackground(kOxideEmpty);
+    // 5. Melting and boiling rows visible.
+    m_text[4]->setVisible(true);
+    m_boilingCaption->setVisible(true);
+    m_text[5]->setVisible(true);
+    m_meltingCaption->setVisible(true);
+    // 6. Their design captions.
+    m_meltingCaption->setText(QString::fromUtf8(kMeltingCaption));
+    m_boilingCaption->setText(QString::fromUtf8(kBoilingCaption));
+    // 7. The picker empty and locked; emptying its value runs the dispatch.
+    m_picker->clearList();
+    m_picker->setValue(QString());
+    m_picker->setDropButtonShown(false);
+    m_picker->setLocked(true);
+    m_picker->setCustomPointer(false);
+}
+
+void TableWindow::EnablePicker() {
+    m_picker->setDropButtonShown(true);
+    m_picker->setLocked(false);
+    m_picker->setCustomPointer(true);
+}
+
+void TableWindow::ResetModificationFields() {
+    for (int n : {4, 5, 6, 8})
+        m_text[std::size_t(n)]->setText(QString());
+    m_subscript->setText(QString());
+    m_text[5]->setVisible(true);
+    m_meltingCaption->setVisible(true);
+    m_text[4]->setVisible(true);
+    m_boilingCaption->setVisible(true);
+    m_boilingCaption->setText(QString::fromUtf8(kBoilingCaption));
+    m_meltingCaption->setText(QString::fromUtf8(kMeltingCaption));
+}
+
+void TableWindow::showElement(const ElementRecord &record) {
+    // 1. Empty the panel.
+    ClearDetails();
+    // 2. Elements with modifications get a choosable picker.
+    if (record.picker == catalogue::PickerMode::Modifications)
+        EnablePicker();
+    m_shown = &record;
+
+    // 3. Every field the record gives.
+    for (const RecordField &spec : kRecordFields) {
+        const QString text =
+            spec.value ? qs(record.*spec.value) : QString::number(record.number);
+        if (!text.isEmpty())
+            m_text[std::size_t(spec.number)]->setText(text);
+    }
+    if (!record.nameOrigin.empty())
+        m_origin->setText(qs(record.nameOrigin));
+    m_symbol->setText(qs(record.symbol));
+    if (!record.subscript.empty())
+        m_subscript->setText(qs(record.subscript));
+    const auto states = catalogue::oxidationCells(record);
+    for (std::size_t i = 0; i < states.size(); ++i)
+        if (!states[i].text.empty())
+            m_states[i]->setText(qs(states[i].text));
+
+    // 4. Highlighted oxidation states in red.
+    for (std::size_t i = 0; i < states.size(); ++i)
+        if (states[i].highlighted)
+            m_states[i]->setTextColour(kRed);
+
+    // 5. Oxide letters, each with its colour.
+    const auto letters = catalogue::oxideLetters(record);
+    for (std::size_t i = 0; i < letters.size(); ++i) {
+        if (!letters[i])
+            continue;
+        m_oxides[i]->setText(QString(QLatin1Char(letters[i])));
+        m_oxides[i]->setBackground(QColor::fromRgb(catalogue::oxideColour(letters[i])));
+    }
+
+    // 6. The picker, always last: every change of its value runs the dispatch.
+    switch (record.picker) {
+    case catalogue::PickerMode::ElementName:
+        m_picker->setValue(m_text[1]->text());
+        break;
+    case catalogue::PickerMode::FixedName:
+        m_picker->setValue(QString::fromUtf8(kBoronPickerText));
+        break;
+    case catalogue::PickerMode::Modifications: {
+        const auto names = catalogue::modificationNames(record.symbol);
+        m_picker->setValue(qs(names.front()));
+        for (std::string_view name : names)
+            m_picker->addEntry(qs(name));
+        break;
+    }
+    }
+}
+
+void TableWindow::dispatchModification() {
+    const QByteArray value = m_picker->value().toUtf8();
+    const catalogue::ModificationRecord *modification =
+        catalogue::findModification(std::string_view(value.constData(), std::size_t(value.size())));
+    // A modification applies only to its own element: with carbon shown,
+    // "Ozons" must not pass ozone's values off as carbon's.
+    if (!modification || !m_shown || modification->element != m_shown->symbol)
+        return;
+    ResetModificationFields();
+    switch (modification->rows) {
+    case catalogue::TemperatureRows::Normal:
+        break;
+    case catalogue::TemperatureRows::Sublimation:
+        m_text[5]->setVisible(false);
+        m_meltingCaption->setVisible(false);
+        m_boilingCaption->setText(QString::fromUtf8(kSublimationCaption));
+        break;
+    case catalogue::TemperatureRows::SublimationWithMelting:
+        m_boilingCaption->setText(QString::fromUtf8(kSublimationCaption));
+        break;
+    }
+    if (!modification->boiling.empty())
+        m_text[4]->setText(qs(modification->boiling));
+    if (!modification->melting.empty())
+        m_text[5]->setText(qs(modification->melting));
+    if (!modification->density.empty())
+        m_text[6]->setText(qs(modification->density));
+    if (!modification->colour.empty())
+        m_text[8]->setText(qs(modification->colour));
+    if (!modification->subscript.empty())
+        m_subscript->setText(qs(modification->subscript));
+}
+
+} // namespace vielnis

@@ -1,0 +1,107 @@
+#pragma once
+
+// Shared by the test suites: a fresh window set whose ending is observed
+// instead of quitting the test process, and small helpers to find widgets by
+// their design names.
+
+#include "shell/handbook_window.h"
+#include "shell/window_set.h"
+#include "shell/windows.h"
+
+#include <QApplication>
+#include <QCoreApplication>
+#include <QImage>
+#include <QTest>
+#include <QWidget>
+#include <memory>
+
+namespace vielnis::testing {
+
+class Handbook {
+public:
+    Handbook() : windows([this] { ended = true; }) { registerWindows(windows); }
+
+    // Runs pending deletions, as the event loop would after a handler.
+    static void settle() {
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QCoreApplication::processEvents();
+    }
+
+    HandbookWindow *open(WindowId id) {
+        windows.show(id);
+        settle();
+        return windows.window(id);
+    }
+
+    template <typename T = QWidget> T *find(WindowId id, const char *name) const {
+        HandbookWindow *window = windows.window(id);
+        return window ? window->findChild<T *>(QString::fromUtf8(name)) : nullptr;
+    }
+
+    bool ended = false;
+    WindowSet windows;
+};
+
+// Clicks a widget found by name and lets the handbook settle.
+inline void click(QWidget *widget) {
+    QVERIFY2(widget, "widget not found");
+    QTest::mouseClick(widget, Qt::LeftButton);
+    Handbook::settle();
+}
+
+// Types text into the widget key by key, as a keyboard would send it: control
+// characters as their keys (Tab, Backspace, Escape, Delete, Ctrl+letter),
+// every other character as text.
+inline void typeText(QWidget *widget, const QString &text) {
+    for (const QChar ch : text) {
+        const ushort code = ch.unicode();
+        if (code == '\t')
+            QTest::keyClick(widget, Qt::Key_Tab);
+        else if (code == '\b')
+            QTest::keyClick(widget, Qt::Key_Backspace);
+        else if (code == 0x1b)
+            QTest::keyClick(widget, Qt::Key_Escape);
+        else if (code == 0x7f)
+            QTest::keyClick(widget, Qt::Key_Delete);
+        else if (code < 0x20)
+            QTest::keyClick(widget, Qt::Key(Qt::Key_A + code - 1), Qt::ControlModifier);
+        else if (code < 0x7f)
+            QTest::keyClick(widget, char(code));
+        else
+            QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(ch),
+                                Qt::NoModifier);
+    }
+}
+
+// The colour of a pixel of what the widget shows, in logical coordinates.
+inline QColor pixel(QWidget *widget, QPoint at) {
+    const QPixmap shot = widget->grab();
+    const QImage image = shot.toImage();
+    const qreal ratio = shot.devicePixelRatio();
+    return image.pixelColor(int(at.x() * ratio), int(at.y() * ratio));
+}
+
+// Whether any pixel of the widget is close to the colour.
+inline bool showsColour(QWidget *widget, const QColor &colour, int tolerance = 40) {
+    const QImage image = widget->grab().toImage();
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) {
+            const QColor c = image.pixelColor(x, y);
+            if (std::abs(c.red() - colour.red()) + std::abs(c.green() - colour.green()) +
+                    std::abs(c.blue() - colour.blue()) <=
+                tolerance)
+                return true;
+        }
+    return false;
+}
+
+} // namespace vielnis::testing
+
+// Every suite starts the same way: embedded fonts and the classic palette.
+#define VIELNIS_TEST_MAIN(TestClass)                                                              \
+    int main(int argc, char *argv[]) {                                                            \
+        QApplication app(argc, argv);                                                             \
+        vielnis::setUpApplication();                                                              \
+        TestClass test;                                                                           \
+        return QTest::qExec(&test, argc, argv);                                                   \
+    }
