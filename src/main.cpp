@@ -11,6 +11,6 @@ int main(int argc, char *argv[]) {
 
     vielnis::WindowSet windows;
     vielnis::registerWindows(windows);
-    windows.show(vielnis::WindowId::Form2);
+    windows.show(vielnis::WindowId::Form1);
     return app.exec();
 }

@@ -3,6 +3,7 @@
 #include "shell/design_fonts.h"
 #include "shell/handbook_window.h"
 #include "shell/window_set.h"
+#include "shell/start_window.h"
 #include "table/table_window.h"
 
 #include <QApplication>
@@ -40,6 +41,8 @@ void registerWindows(WindowSet &windows) {
             return new HandbookWindow(id, set);
         });
     }
+    windows.setFactory(WindowId::Form1,
+                       [](WindowSet &set) -> HandbookWindow * { return new StartWindow(set); });
     windows.setFactory(WindowId::Form2,
                        [](WindowSet &set) -> HandbookWindow * { return new TableWindow(set); });
 }
