@@ -68,8 +68,7 @@ inline void typeText(QWidget *widget, const QString &text) {
         else if (code < 0x7f)
             QTest::keyClick(widget, char(code));
         else
-            QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(ch),
-                                Qt::NoModifier);
+            QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(ch), Qt::NoModifier);
     }
 }
 
@@ -98,10 +97,10 @@ inline bool showsColour(QWidget *widget, const QColor &colour, int tolerance = 4
 } // namespace vielnis::testing
 
 // Every suite starts the same way: embedded fonts and the classic palette.
-#define VIELNIS_TEST_MAIN(TestClass)                                                              \
-    int main(int argc, char *argv[]) {                                                            \
-        QApplication app(argc, argv);                                                             \
-        vielnis::setUpApplication();                                                              \
-        TestClass test;                                                                           \
-        return QTest::qExec(&test, argc, argv);                                                   \
+#define VIELNIS_TEST_MAIN(TestClass)                                                               \
+    int main(int argc, char *argv[]) {                                                             \
+        QApplication app(argc, argv);                                                              \
+        vielnis::setUpApplication();                                                               \
+        TestClass test;                                                                            \
+        return QTest::qExec(&test, argc, argv);                                                    \
     }

@@ -97,7 +97,8 @@ class ShellTest : public QObject {
     }
     QStringList litLabels() {
         QStringList lit;
-        for (const char *name : {"lbl_KEPT", "lbl_VSU", "lbl_MAR", "lbl_NER", "lbl_SAR", "lbl_PAR"}) {
+        for (const char *name :
+             {"lbl_KEPT", "lbl_VSU", "lbl_MAR", "lbl_NER", "lbl_SAR", "lbl_PAR"}) {
             const QColor colour = labelColour(name);
             if (colour == kCyan)
                 lit << QString::fromLatin1(name);
@@ -119,9 +120,9 @@ private slots:
     }
 
     void navigation_data() {
-        QTest::addColumn<QStringList>("path");  // controls activated before
-        QTest::addColumn<QString>("control");   // the control under test
-        QTest::addColumn<QString>("expected");  // window states afterwards; "end" when ended
+        QTest::addColumn<QStringList>("path"); // controls activated before
+        QTest::addColumn<QString>("control");  // the control under test
+        QTest::addColumn<QString>("expected"); // window states afterwards; "end" when ended
 
         const QStringList toTable{"Form1.KEPT"};
         struct Section {
@@ -129,8 +130,8 @@ private slots:
             int form;
         };
         // The start window's six entries destroy it.
-        for (Section s : {Section{"KEPT", 2}, {"VSU", 9}, {"MAR", 3}, {"NER", 5}, {"SAR", 8},
-                          {"PAR", 12}})
+        for (Section s :
+             {Section{"KEPT", 2}, {"VSU", 9}, {"MAR", 3}, {"NER", 5}, {"SAR", 8}, {"PAR", 12}})
             QTest::newRow(qPrintable(QStringLiteral("Form1.%1").arg(s.entry)))
                 << QStringList{} << QStringLiteral("Form1.%1").arg(s.entry)
                 << QStringLiteral("%1S").arg(s.form);
@@ -170,34 +171,45 @@ private slots:
             QString minimised = QStringLiteral("%1M").arg(route.form);
             if (!hiddenTable.isEmpty())
                 minimised = route.form < 2 ? minimised + " 2H" : hiddenTable + minimised;
-            QTest::newRow(qPrintable(minimise + " minimise")) << route.path << minimise << minimised;
+            QTest::newRow(qPrintable(minimise + " minimise"))
+                << route.path << minimise << minimised;
             const QString exit = form + "." + QLatin1String(look.exitName);
             QTest::newRow(qPrintable(exit + " exit")) << route.path << exit << "end";
         }
 
         // The table window's legend button and menus.
-        QTest::newRow("Form2.Apz") << toTable << "Form2.Apz" << "2H 6S";
-        QTest::newRow("Form2.cmdIziet") << toTable << "Form2.cmdIziet" << "1S 2H";
-        QTest::newRow("Form2.cmd_MinImt") << toTable << "Form2.cmd_MinImt" << "2M";
-        QTest::newRow("Form2.cmdIzietImt") << toTable << "Form2.cmdIzietImt" << "end";
-        QTest::newRow("Form2.cmdApzimejumiImt")
-            << toTable << "Form2.cmdApzimejumiImt" << "2H 6S";
-        QTest::newRow("Form2.cmdDMendeļejevsItem")
-            << toTable << "Form2.cmdDMendeļejevsItem" << "2H 7S";
-        QTest::newRow("Form2.cmdAutorItm") << toTable << "Form2.cmdAutorItm" << "2H 4S";
-        QTest::newRow("Form2.cmdhelp") << toTable << "Form2.cmdhelp" << "2H 11S";
+        QTest::newRow("Form2.Apz") << toTable << "Form2.Apz"
+                                   << "2H 6S";
+        QTest::newRow("Form2.cmdIziet") << toTable << "Form2.cmdIziet"
+                                        << "1S 2H";
+        QTest::newRow("Form2.cmd_MinImt") << toTable << "Form2.cmd_MinImt"
+                                          << "2M";
+        QTest::newRow("Form2.cmdIzietImt") << toTable << "Form2.cmdIzietImt"
+                                           << "end";
+        QTest::newRow("Form2.cmdApzimejumiImt") << toTable << "Form2.cmdApzimejumiImt"
+                                                << "2H 6S";
+        QTest::newRow("Form2.cmdDMendeļejevsItem") << toTable << "Form2.cmdDMendeļejevsItem"
+                                                   << "2H 7S";
+        QTest::newRow("Form2.cmdAutorItm") << toTable << "Form2.cmdAutorItm"
+                                           << "2H 4S";
+        QTest::newRow("Form2.cmdhelp") << toTable << "Form2.cmdhelp"
+                                       << "2H 11S";
         // The solubility table goes when its legend opens.
-        QTest::newRow("Form9.Command2") << QStringList{"Form1.VSU"} << "Form9.Command2" << "10S";
+        QTest::newRow("Form9.Command2") << QStringList{"Form1.VSU"} << "Form9.Command2"
+                                        << "10S";
         // The table window kept after "Atpakaļ!" stays hidden behind every section.
         QTest::newRow("kept table, then a section")
-            << QStringList{"Form1.KEPT", "Form2.cmdIziet"} << "Form1.MAR" << "2H 3S";
+            << QStringList{"Form1.KEPT", "Form2.cmdIziet"} << "Form1.MAR"
+            << "2H 3S";
         QTest::newRow("kept table, then x elsewhere")
             << QStringList{"Form1.KEPT", "Form2.cmdIziet", "Form1.MAR"} << "Form3.Command2"
             << "end";
         QTest::newRow("kept table shown again")
-            << QStringList{"Form1.KEPT", "Form2.cmdIziet"} << "Form1.KEPT" << "2S";
+            << QStringList{"Form1.KEPT", "Form2.cmdIziet"} << "Form1.KEPT"
+            << "2S";
         QTest::newRow("page of a kept table, back")
-            << QStringList{"Form1.KEPT", "Form2.Apz"} << "Form6.Command1" << "2S";
+            << QStringList{"Form1.KEPT", "Form2.Apz"} << "Form6.Command1"
+            << "2S";
     }
     void navigation() {
         QFETCH(QStringList, path);
@@ -231,12 +243,18 @@ private slots:
     void tableKeepsItsStateBehindItsPages_data() {
         QTest::addColumn<QString>("open");
         QTest::addColumn<QString>("back");
-        QTest::newRow("legend button") << "Form2.Apz" << "Form6.Command1";
-        QTest::newRow("legend item") << "Form2.cmdApzimejumiImt" << "Form6.Command1";
-        QTest::newRow("biography") << "Form2.cmdDMendeļejevsItem" << "Form7.Command1";
-        QTest::newRow("authors") << "Form2.cmdAutorItm" << "Form4.Command1";
-        QTest::newRow("help") << "Form2.cmdhelp" << "Form11.Command1";
-        QTest::newRow("menu back") << "Form2.cmdIziet" << "Form1.KEPT";
+        QTest::newRow("legend button") << "Form2.Apz"
+                                       << "Form6.Command1";
+        QTest::newRow("legend item") << "Form2.cmdApzimejumiImt"
+                                     << "Form6.Command1";
+        QTest::newRow("biography") << "Form2.cmdDMendeļejevsItem"
+                                   << "Form7.Command1";
+        QTest::newRow("authors") << "Form2.cmdAutorItm"
+                                 << "Form4.Command1";
+        QTest::newRow("help") << "Form2.cmdhelp"
+                              << "Form11.Command1";
+        QTest::newRow("menu back") << "Form2.cmdIziet"
+                                   << "Form1.KEPT";
     }
     void tableKeepsItsStateBehindItsPages() {
         QFETCH(QString, open);
@@ -252,7 +270,8 @@ private slots:
         walk({open, back});
         QCOMPARE(book->windows.window(WindowId::Form2), table);
         QVERIFY(table->isVisible());
-        QCOMPARE(book->find<FieldBox>(WindowId::Form2, "Text1")->text(), QStringLiteral("Ogleklis"));
+        QCOMPARE(book->find<FieldBox>(WindowId::Form2, "Text1")->text(),
+                 QStringLiteral("Ogleklis"));
         QCOMPARE(book->find<FieldBox>(WindowId::Form2, "Text6")->text(), QStringLiteral("3,515"));
         QCOMPARE(picker->value(), QStringLiteral("Dimants"));
         QVERIFY(!picker->isLocked());
@@ -329,8 +348,7 @@ private slots:
                 QCOMPARE(button->toolTip(), QString::fromUtf8(tip));
                 QCOMPARE(button->geometry(), at.toPixels());
                 QCOMPARE(button->faceColour(), QColor(0xC0, 0, 0));
-                QCOMPARE(button->cursor().hotSpot(),
-                         n == 1 ? QPoint(0, 0) : QPoint(12, 1));
+                QCOMPARE(button->cursor().hotSpot(), n == 1 ? QPoint(0, 0) : QPoint(12, 1));
             };
             if (look.back)
                 check(look.back->name, "<~", "Atpakaļ!", {120, 120, 510, 375});
@@ -384,8 +402,7 @@ private slots:
         QTest::addColumn<QStringList>("lit");
         QTest::newRow("design state") << QStringList{} << QStringList{};
         QTest::newRow("one entry") << QStringList{"MAR"} << QStringList{"lbl_MAR"};
-        QTest::newRow("entry to entry")
-            << QStringList{"MAR", "PAR"} << QStringList{"lbl_PAR"};
+        QTest::newRow("entry to entry") << QStringList{"MAR", "PAR"} << QStringList{"lbl_PAR"};
         QTest::newRow("entry, background") << QStringList{"NER", "background"} << QStringList{};
         QTest::newRow("MAR over the background onto KEPT")
             << QStringList{"MAR", "background", "KEPT"} << QStringList{"lbl_KEPT"};

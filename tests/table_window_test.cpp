@@ -24,8 +24,8 @@ const QColor kWhite(0xFF, 0xFF, 0xFF);
 const QColor kSubstance(0x80, 0x80, 0xFF);
 
 // Every field an element click writes, by its design name.
-const QStringList kTextFields = {"Text1",  "Text2",  "Text3",  "Text4",  "Text5",  "Text6",
-                                 "Text7",  "Text8",  "Text9",  "Text10", "Text11", "Text12",
+const QStringList kTextFields = {"Text1",  "Text2",  "Text3",  "Text4",   "Text5",  "Text6",
+                                 "Text7",  "Text8",  "Text9",  "Text10",  "Text11", "Text12",
                                  "Text13", "Text14", "Text15", "txtFru1", "txtFru2"};
 
 // The long-period table as a pupil sees it; empty cells are blank.
@@ -78,7 +78,8 @@ class TableWindowTest : public QObject {
         ModificationPicker *combo = picker();
         const int row = combo->findText(entry);
         QVERIFY2(row >= 0, qPrintable("no entry " + entry));
-        QTest::mouseClick(combo, Qt::LeftButton, {}, QPoint(combo->width() - 6, combo->height() / 2));
+        QTest::mouseClick(combo, Qt::LeftButton, {},
+                          QPoint(combo->width() - 6, combo->height() / 2));
         QAbstractItemView *view = combo->view();
         QTRY_VERIFY(view->isVisible());
         const QRect item = view->visualRect(view->model()->index(row, 0));
@@ -98,12 +99,12 @@ class TableWindowTest : public QObject {
         for (int n = 1; n <= 6; ++n) {
             FieldBox *state = field(QStringLiteral("Pakape%1").arg(n));
             FieldBox *oxide = field(QStringLiteral("Apz%1").arg(n));
-            shown << state->text() + "/" + state->textColour().name() + "/" + oxide->text() +
-                         "/" + oxide->background().name();
+            shown << state->text() + "/" + state->textColour().name() + "/" + oxide->text() + "/" +
+                         oxide->background().name();
         }
-        shown << text("Label6") << text("Label7")
-              << QString::number(field("Text5")->isVisible()) << picker()->value()
-              << picker()->entries().join('|') << QString::number(picker()->isLocked());
+        shown << text("Label6") << text("Label7") << QString::number(field("Text5")->isVisible())
+              << picker()->value() << picker()->entries().join('|')
+              << QString::number(picker()->isLocked());
         return shown;
     }
 
@@ -143,8 +144,8 @@ private slots:
         // Every button where the long-period table puts it, 495 twips square.
         QSet<QString> seen;
         auto expect = [&](const QString &symbol, int left, int top) {
-            auto *button = book->find<DesignButton>(WindowId::Form2,
-                                                    ("cmd" + symbol).toUtf8().constData());
+            auto *button =
+                book->find<DesignButton>(WindowId::Form2, ("cmd" + symbol).toUtf8().constData());
             QVERIFY2(button, qPrintable(symbol));
             QCOMPARE(button->geometry(), twipRect(left, top));
             QVERIFY(button->text().isEmpty());
@@ -152,10 +153,10 @@ private slots:
             seen.insert(symbol);
         };
         for (int period = 1; period <= 7; ++period) {
-            const QStringList cells =
-                period == 1 ? QStringList{"H", "", "", "", "", "", "", "", "", "", "", "", "",
-                                          "",  "", "", "", "He"}
-                            : QString::fromLatin1(kPeriods[period - 1]).split(' ');
+            const QStringList cells = period == 1
+                                          ? QStringList{"H", "", "", "", "", "", "", "", "",
+                                                        "",  "", "", "", "", "", "", "", "He"}
+                                          : QString::fromLatin1(kPeriods[period - 1]).split(' ');
             for (int column = 1; column <= cells.size(); ++column) {
                 const QString symbol = cells[column - 1];
                 if (!symbol.isEmpty() && symbol != ".")
@@ -172,7 +173,8 @@ private slots:
         // Every element button of the window is one of these.
         int buttons = 0;
         for (auto *button : window->findChildren<DesignButton *>())
-            if (button->objectName().startsWith("cmd") && seen.contains(button->objectName().mid(3)))
+            if (button->objectName().startsWith("cmd") &&
+                seen.contains(button->objectName().mid(3)))
                 ++buttons;
         QCOMPARE(buttons, 114);
         // The places of elements 113, 115, 117 and 118 show the background.
@@ -220,75 +222,143 @@ private slots:
         QTest::addColumn<QString>("oxides");     // letter per cell, "." white
         QTest::addColumn<QStringList>("pickerList");
 
-        QTest::newRow("H") << "H"
-                           << QStringList{"Text1=Ūdeņradis", "Text2=Gāze", "Text3=1,00794(7)",
-                                          "Text4=-252,87", "Text5=-259,14", "Text6=0,00008988",
-                                          "Text7=7000", "Text8=Bezkrāsains", "Text9=0,79",
-                                          "Text10=1766", "Text11=2,20", "Text12=0,90",
-                                          "Text13=1s(1)", "Text14=1",
-                                          "Text15=Gr. hydōr - ūdens, gennan - radīt", "txtFru1=H",
-                                          "txtFru2=2", "Combo1=Ūdeņradis"}
+        QTest::newRow("H") << "H" << QStringList{"Text1=Ūdeņradis",
+                                                 "Text2=Gāze",
+                                                 "Text3=1,00794(7)",
+                                                 "Text4=-252,87",
+                                                 "Text5=-259,14",
+                                                 "Text6=0,00008988",
+                                                 "Text7=7000",
+                                                 "Text8=Bezkrāsains",
+                                                 "Text9=0,79",
+                                                 "Text10=1766",
+                                                 "Text11=2,20",
+                                                 "Text12=0,90",
+                                                 "Text13=1s(1)",
+                                                 "Text14=1",
+                                                 "Text15=Gr. hydōr - ūdens, gennan - radīt",
+                                                 "txtFru1=H",
+                                                 "txtFru2=2",
+                                                 "Combo1=Ūdeņradis"}
                            << QStringList{"-1", "+1!"} << ".A" << QStringList{};
         QTest::newRow("B") << "B"
-                           << QStringList{"Text1=Bors", "Text14=5", "Text3=10,811(7)",
+                           << QStringList{"Text1=Bors",
+                                          "Text14=5",
+                                          "Text3=10,811(7)",
                                           "Text13=[He] 2s(2) 2p(1)",
-                                          "Text15=Arābu būrak - boraks", "Text10=1808",
-                                          "Text12=0,0009", "Text7=0,049", "Text11=2,04",
-                                          "Text9=1,17", "Text2=Cieta viela", "Text5=2076",
-                                          "Text4=3927", "Text6=2,35", "Text8=Pelēkmelna",
-                                          "txtFru1=B", "Combo1=Bors (kristāliskais)"}
+                                          "Text15=Arābu būrak - boraks",
+                                          "Text10=1808",
+                                          "Text12=0,0009",
+                                          "Text7=0,049",
+                                          "Text11=2,04",
+                                          "Text9=1,17",
+                                          "Text2=Cieta viela",
+                                          "Text5=2076",
+                                          "Text4=3927",
+                                          "Text6=2,35",
+                                          "Text8=Pelēkmelna",
+                                          "txtFru1=B",
+                                          "Combo1=Bors (kristāliskais)"}
                            << QStringList{"-3", "+3!"} << ".S" << QStringList{};
         QTest::newRow("C") << "C"
-                           << QStringList{"Text1=Ogleklis", "Text14=6", "Text3=12,0107(8)",
+                           << QStringList{"Text1=Ogleklis",
+                                          "Text14=6",
+                                          "Text3=12,0107(8)",
                                           "Text13=[He] 2s(2) 2p(2)",
-                                          "Text15=Lat. carbo - kokogle", "Text10=no senatnes",
-                                          "Text12=0,018", "Text7=16100", "Text11=2,55",
-                                          "Text9=0,91", "Text2=Cieta viela", "Text5=3527",
-                                          "Text4=4027", "Text6=2,265", "Text8=Tumšpelēka",
-                                          "txtFru1=C", "Combo1=Grafīts"}
+                                          "Text15=Lat. carbo - kokogle",
+                                          "Text10=no senatnes",
+                                          "Text12=0,018",
+                                          "Text7=16100",
+                                          "Text11=2,55",
+                                          "Text9=0,91",
+                                          "Text2=Cieta viela",
+                                          "Text5=3527",
+                                          "Text4=4027",
+                                          "Text6=2,265",
+                                          "Text8=Tumšpelēka",
+                                          "txtFru1=C",
+                                          "Combo1=Grafīts"}
                            << QStringList{"-4!", "+2", "+4!"} << "..S"
                            << QStringList{"Grafīts", "Dimants", "Karbīns", "Fullerēni"};
         QTest::newRow("Ne") << "Ne"
-                            << QStringList{"Text1=Neons", "Text14=10", "Text3=20,1797(6)",
-                                           "Text13=[He] 2s(2) 2p(6)", "Text15=Gr. neos - jauns",
-                                           "Text10=1898", "Text12=5 · 10^(-7)", "Text9=0,51",
-                                           "Text2=Gāze", "Text5=-248,59", "Text4=-246,08",
-                                           "Text6=0,0008999", "Text8=Bezkrāsains", "txtFru1=Ne",
+                            << QStringList{"Text1=Neons",
+                                           "Text14=10",
+                                           "Text3=20,1797(6)",
+                                           "Text13=[He] 2s(2) 2p(6)",
+                                           "Text15=Gr. neos - jauns",
+                                           "Text10=1898",
+                                           "Text12=5 · 10^(-7)",
+                                           "Text9=0,51",
+                                           "Text2=Gāze",
+                                           "Text5=-248,59",
+                                           "Text4=-246,08",
+                                           "Text6=0,0008999",
+                                           "Text8=Bezkrāsains",
+                                           "txtFru1=Ne",
                                            "Combo1=Neons"}
                             << QStringList{} << "" << QStringList{};
         QTest::newRow("Fe") << "Fe"
-                            << QStringList{"Text1=Dzelzs", "Text14=26", "Text3=55,845(2)",
+                            << QStringList{"Text1=Dzelzs",
+                                           "Text14=26",
+                                           "Text3=55,845(2)",
                                            "Text13=[Ar] 3d(6) 4s(2)",
-                                           "Text15=Lat. ferrum - dzelzs", "Text10=no senatnes",
-                                           "Text12=6,14", "Text7=4,2", "Text11=1,83",
-                                           "Text9=1,72", "Text2=Cieta viela", "Text5=1538",
-                                           "Text4=2861", "Text6=7,87",
-                                           "Text8=Sudrabaini balta", "txtFru1=Fe",
+                                           "Text15=Lat. ferrum - dzelzs",
+                                           "Text10=no senatnes",
+                                           "Text12=6,14",
+                                           "Text7=4,2",
+                                           "Text11=1,83",
+                                           "Text9=1,72",
+                                           "Text2=Cieta viela",
+                                           "Text5=1538",
+                                           "Text4=2861",
+                                           "Text6=7,87",
+                                           "Text8=Sudrabaini balta",
+                                           "txtFru1=Fe",
                                            "Combo1=Dzelzs"}
                             << QStringList{"+2", "+3!", "+6"} << "BAS" << QStringList{};
         QTest::newRow("N") << "N"
-                           << QStringList{"Text1=Slāpeklis", "Text14=7", "Text3=14,0067(2)",
+                           << QStringList{"Text1=Slāpeklis",
+                                          "Text14=7",
+                                          "Text3=14,0067(2)",
                                           "Text13=[He] 2s(2) 2p(3)",
                                           "Text15=Gr. nitron - salpetris, gennan - radīt",
-                                          "Text10=1772", "Text12=0,0019", "Text7=1820",
-                                          "Text11=3,04", "Text9=0,75", "Text2=Gāze",
-                                          "Text5=-210,1", "Text4=-195,79", "Text6=0,0012506",
-                                          "Text8=Bezkrāsains", "txtFru1=N", "txtFru2=2",
+                                          "Text10=1772",
+                                          "Text12=0,0019",
+                                          "Text7=1820",
+                                          "Text11=3,04",
+                                          "Text9=0,75",
+                                          "Text2=Gāze",
+                                          "Text5=-210,1",
+                                          "Text4=-195,79",
+                                          "Text6=0,0012506",
+                                          "Text8=Bezkrāsains",
+                                          "txtFru1=N",
+                                          "txtFru2=2",
                                           "Combo1=Slāpeklis"}
                            << QStringList{"-3!", "+1", "+2", "+3", "+4", "+5!"} << "...SSS"
                            << QStringList{};
         QTest::newRow("Fm") << "Fm"
-                            << QStringList{"Text1=Fermijs", "Text14=100", "Text3=257,095",
+                            << QStringList{"Text1=Fermijs",
+                                           "Text14=100",
+                                           "Text3=257,095",
                                            "Text13=[Rn] 5f(12) 7s(2)",
-                                           "Text15=Nosaukts par godu    E. Fermi", "Text10=1952",
-                                           "Text11=1,3", "Text2=Cieta viela", "Text5=1527",
-                                           "txtFru1=Fm", "Combo1=Fermijs"}
+                                           "Text15=Nosaukts par godu    E. Fermi",
+                                           "Text10=1952",
+                                           "Text11=1,3",
+                                           "Text2=Cieta viela",
+                                           "Text5=1527",
+                                           "txtFru1=Fm",
+                                           "Combo1=Fermijs"}
                             << QStringList{"+2", "+3!"} << ".B" << QStringList{};
         QTest::newRow("Ds") << "Ds"
-                            << QStringList{"Text1=Darmštadtijs", "Text14=110", "Text3=[271]",
+                            << QStringList{"Text1=Darmštadtijs",
+                                           "Text14=110",
+                                           "Text3=[271]",
                                            "Text13=[Rn] 5f(14) 6d(8) 7s(2)",
                                            "Text15=Par godu pilsētai Darmštadtei (Vācija)",
-                                           "Text10=1994", "txtFru1=Ds", "Combo1=Darmštadtijs"}
+                                           "Text10=1994",
+                                           "txtFru1=Ds",
+                                           "Combo1=Darmštadtijs"}
                             << QStringList{} << "" << QStringList{};
         QTest::newRow("Uuh") << "Uuh"
                              << QStringList{"Text1=Ununheksijs", "Text14=116", "Text10=1999",
@@ -375,12 +445,12 @@ private slots:
 
     void modification_data() {
         QTest::addColumn<QString>("symbol");
-        QTest::addColumn<QStringList>("actions"); // "choose:…" or "type:…" or "paste:…"
+        QTest::addColumn<QStringList>("actions");  // "choose:…" or "type:…" or "paste:…"
         QTest::addColumn<QStringList>("expected"); // Text4, Text5, Text6, Text8, txtFru2, Label6
         QTest::addColumn<bool>("meltingShown");
 
-        const QStringList whitePhosphorus{"277", "44,2", "1,82", "Bezkrāsains", "4",
-                                          "Viršanas t°C"};
+        const QStringList whitePhosphorus{"277",         "44,2", "1,82",
+                                          "Bezkrāsains", "4",    "Viršanas t°C"};
         const QStringList graphite{"4027", "3527", "2,265", "Tumšpelēka", "", "Viršanas t°C"};
         const QStringList diamond{"", "", "3,515", "Bezkrāsains", "", "Viršanas t°C"};
         QTest::newRow("P first") << "P" << QStringList{} << whitePhosphorus << true;
@@ -390,9 +460,10 @@ private slots:
         QTest::newRow("red then white phosphorus")
             << "P" << QStringList{"choose:Sarkanais fosfors", "choose:Baltais fosfors"}
             << whitePhosphorus << true;
-        QTest::newRow("As first")
-            << "As" << QStringList{}
-            << QStringList{"616", "817", "5,72", "Pelēka", "", "Sublimācijas t°C"} << true;
+        QTest::newRow("As first") << "As" << QStringList{}
+                                  << QStringList{"616",    "817", "5,72",
+                                                 "Pelēka", "",    "Sublimācijas t°C"}
+                                  << true;
         QTest::newRow("yellow arsenic")
             << "As" << QStringList{"choose:Dzeltenais arsēns"}
             << QStringList{"", "", "2,0", "Dzeltena", "", "Viršanas t°C"} << true;
@@ -412,8 +483,7 @@ private slots:
             << QStringList{"444,6", "119,3", "1,96", "Dzeltena", "8", "Viršanas t°C"} << true;
         QTest::newRow("ozone chosen with oxygen")
             << "O" << QStringList{"choose:Ozons"}
-            << QStringList{"-111,9", "-192,7", "0,00214", "Zilgana", "3", "Viršanas t°C"}
-            << true;
+            << QStringList{"-111,9", "-192,7", "0,00214", "Zilgana", "3", "Viršanas t°C"} << true;
         // Another element's modification is not this element's substance.
         QTest::newRow("ozone typed with carbon")
             << "C" << QStringList{"type:Ozons"} << graphite << true;
@@ -425,14 +495,14 @@ private slots:
             << QStringList{"", "", "1,7", "Melna", "60", "Viršanas t°C"} << true;
         QTest::newRow("other letter case")
             << "C" << QStringList{"choose:Dimants", "type:fullerēni"} << diamond << true;
-        QTest::newRow("nonsense")
-            << "C" << QStringList{"choose:Dimants", "type:xyz 123 !?"} << diamond << true;
+        QTest::newRow("nonsense") << "C" << QStringList{"choose:Dimants", "type:xyz 123 !?"}
+                                  << diamond << true;
         QTest::newRow("control characters")
             << "C" << QStringList{"choose:Dimants", QString("type:\t\x01\x1b\b\x7f")} << diamond
             << true;
         QTest::newRow("right-to-left")
-            << "C" << QStringList{"choose:Dimants", QString::fromUtf8("type:שלום مرحبا")}
-            << diamond << true;
+            << "C" << QStringList{"choose:Dimants", QString::fromUtf8("type:שלום مرحبا")} << diamond
+            << true;
         QTest::newRow("long text")
             << "C" << QStringList{"choose:Dimants", "paste:" + QString(20000, 'G')} << diamond
             << true;
@@ -461,7 +531,7 @@ private slots:
                 QTest::keyClick(picker(), Qt::Key_V, Qt::ControlModifier);
             }
         }
-        const QStringList shown{text("Text4"), text("Text5"), text("Text6"),
+        const QStringList shown{text("Text4"), text("Text5"),   text("Text6"),
                                 text("Text8"), text("txtFru2"), text("Label6")};
         QCOMPARE(shown, expected);
         QCOMPARE(field("Text5")->isVisible(), meltingShown);
@@ -508,8 +578,7 @@ private slots:
         // Carbon after oxygen lists only carbon's modifications.
         clickElement("O");
         clickElement("C");
-        QCOMPARE(combo->entries(),
-                 (QStringList{"Grafīts", "Dimants", "Karbīns", "Fullerēni"}));
+        QCOMPARE(combo->entries(), (QStringList{"Grafīts", "Dimants", "Karbīns", "Fullerēni"}));
         // Any element without modifications locks it again.
         clickElement("Sn");
         clickElement("Cu");

@@ -8,19 +8,19 @@ namespace vielnis::catalogue {
 
 // How the melting and boiling rows read while a modification is shown.
 enum class TemperatureRows {
-    Normal,                  // "Viršanas t°C" and "Kušanas t°C", both shown
-    Sublimation,             // boiling row reads "Sublimācijas t°C"; melting row hidden
-    SublimationWithMelting,  // boiling row reads "Sublimācijas t°C"; melting row shown
+    Normal,                 // "Viršanas t°C" and "Kušanas t°C", both shown
+    Sublimation,            // boiling row reads "Sublimācijas t°C"; melting row hidden
+    SublimationWithMelting, // boiling row reads "Sublimācijas t°C"; melting row shown
 };
 
 // One allotropic modification of an element. Empty texts are not given.
 struct ModificationRecord {
-    std::string_view name;    // picker entry and key
-    std::string_view element; // symbol of the element it belongs to
-    std::string_view boiling; // Text4 (the sublimation temperature where it sublimes)
-    std::string_view melting; // Text5
-    std::string_view density; // Text6
-    std::string_view colour;  // Text8
+    std::string_view name;      // picker entry and key
+    std::string_view element;   // symbol of the element it belongs to
+    std::string_view boiling;   // Text4 (the sublimation temperature where it sublimes)
+    std::string_view melting;   // Text5
+    std::string_view density;   // Text6
+    std::string_view colour;    // Text8
     std::string_view subscript; // txtFru2
     TemperatureRows rows = TemperatureRows::Normal;
 };

@@ -26,8 +26,8 @@ constexpr CommonLook kBack{"<~", 9.75, 510, "Atpakaļ!"};
 constexpr CommonLook kMinimise{"-", 15.75, 255, "Minimizēt!"};
 constexpr CommonLook kExit{"x", 9.75, 255, "Iziet!"};
 
-DesignButton *makeButton(HandbookWindow &window, const char *name, const CommonLook &look,
-                         int left, int top) {
+DesignButton *makeButton(HandbookWindow &window, const char *name, const CommonLook &look, int left,
+                         int top) {
     auto *button = new DesignButton(window.client());
     button->setObjectName(QString::fromLatin1(name));
     button->setText(QString::fromUtf8(look.caption));

@@ -4,8 +4,9 @@
 #include <QStringList>
 #include <cmath>
 
-static void initFontResources() {
+static void initEmbeddedResources() {
     Q_INIT_RESOURCE(vielnis_fonts);
+    Q_INIT_RESOURCE(vielnis_photographs);
 }
 
 namespace vielnis {
@@ -23,12 +24,12 @@ QString registerFont(const QString &path) {
 
 } // namespace
 
-void loadEmbeddedFonts() {
+void loadEmbeddedResources() {
     static bool loaded = false;
     if (loaded)
         return;
     loaded = true;
-    initFontResources();
+    initEmbeddedResources();
     for (const char *style : {"Regular", "Bold", "Italic", "BoldItalic"})
         registerFont(QStringLiteral(":/fonts/LiberationSerif-%1.ttf").arg(QLatin1String(style)));
     const QString heavy = registerFont(QStringLiteral(":/fonts/Lato-Black.ttf"));

@@ -17,8 +17,9 @@ struct FontSpec {
     bool underline = false;
 };
 
-// Registers the embedded font files. Call once before any window is built.
-void loadEmbeddedFonts();
+// Makes the embedded fonts and photographs available. Call once before any
+// window is built.
+void loadEmbeddedResources();
 
 // The font as designed. The size is set in pixels (points at 96 dpi), so text
 // keeps its designed size whatever dpi the display claims.

@@ -37,25 +37,58 @@ struct Entry {
 
 // In the order of ResetEntryColours.
 const Entry kEntries[] = {
-    {"KEPT", "lbl_KEPT", {480, 1320, 615, 495}, {1320, 1320, 2535, 615},
-     "ĶĪMISKO ELEMENTU PERIODISKĀ TABULA", Picture::TableSilhouette, WindowId::Form2, Hover::Keep},
-    {"VSU", "lbl_VSU", {480, 2040, 615, 495}, {1320, 2040, 2175, 615}, "VIELU ŠĶĪDĪBA ŪDENĪ",
-     Picture::Beaker, WindowId::Form9, Hover::ResetFirst},
-    {"MAR", "lbl_MAR", {480, 2760, 615, 495}, {1320, 2760, 3255, 615},
-     "METĀLU ELEKTROĶĪMISKĀ SPRIEGUMU RINDA", Picture::ArrowBlueSquares, WindowId::Form3,
+    {"KEPT",
+     "lbl_KEPT",
+     {480, 1320, 615, 495},
+     {1320, 1320, 2535, 615},
+     "ĶĪMISKO ELEMENTU PERIODISKĀ TABULA",
+     Picture::TableSilhouette,
+     WindowId::Form2,
+     Hover::Keep},
+    {"VSU",
+     "lbl_VSU",
+     {480, 2040, 615, 495},
+     {1320, 2040, 2175, 615},
+     "VIELU ŠĶĪDĪBA ŪDENĪ",
+     Picture::Beaker,
+     WindowId::Form9,
      Hover::ResetFirst},
-    {"NER", "lbl_NER", {4800, 1320, 615, 495}, {5640, 1320, 3735, 615},
-     "NEMETĀLU ELEKTRONEGATIVITĀTES RINDA", Picture::ArrowGreenSquares, WindowId::Form5,
+    {"MAR",
+     "lbl_MAR",
+     {480, 2760, 615, 495},
+     {1320, 2760, 3255, 615},
+     "METĀLU ELEKTROĶĪMISKĀ SPRIEGUMU RINDA",
+     Picture::ArrowBlueSquares,
+     WindowId::Form3,
      Hover::ResetFirst},
-    {"SAR", "lbl_SAR", {4800, 2040, 615, 495}, {5640, 2040, 2655, 615},
-     "SKĀBJU AKTIVITĀTES RINDA", Picture::ArrowWhiteSquares, WindowId::Form8, Hover::ResetFirst},
-    {"PAR", "lbl_PAR", {4800, 2760, 615, 495}, {5640, 2760, 3735, 615}, "PAR PROGRAMMU",
-     Picture::QuestionMark, WindowId::Form12, Hover::ResetFirst},
+    {"NER",
+     "lbl_NER",
+     {4800, 1320, 615, 495},
+     {5640, 1320, 3735, 615},
+     "NEMETĀLU ELEKTRONEGATIVITĀTES RINDA",
+     Picture::ArrowGreenSquares,
+     WindowId::Form5,
+     Hover::ResetFirst},
+    {"SAR",
+     "lbl_SAR",
+     {4800, 2040, 615, 495},
+     {5640, 2040, 2655, 615},
+     "SKĀBJU AKTIVITĀTES RINDA",
+     Picture::ArrowWhiteSquares,
+     WindowId::Form8,
+     Hover::ResetFirst},
+    {"PAR",
+     "lbl_PAR",
+     {4800, 2760, 615, 495},
+     {5640, 2760, 3735, 615},
+     "PAR PROGRAMMU",
+     Picture::QuestionMark,
+     WindowId::Form12,
+     Hover::ResetFirst},
 };
 
 // The keyboard order of the window's buttons.
-const char *const kTabOrder[] = {"KEPT", "VSU", "MAR", "NER", "SAR", "Command1", "Command2",
-                                 "PAR"};
+const char *const kTabOrder[] = {"KEPT", "VSU", "MAR", "NER", "SAR", "Command1", "Command2", "PAR"};
 
 void setLabelColour(QLabel *label, const QColor &colour) {
     if (label->palette().color(QPalette::WindowText) != colour)
@@ -65,8 +98,12 @@ void setLabelColour(QLabel *label, const QColor &colour) {
 } // namespace
 
 StartWindow::StartWindow(WindowSet &windows) : HandbookWindow(WindowId::Form1, windows) {
-    makeLabel(client(), {"Label5", "KOLBARIS", {840, 360, 8325, 600}, {Face::Serif, 24, true},
-                         kHeadingYellow, Qt::AlignHCenter | Qt::AlignTop});
+    makeLabel(client(), {"Label5",
+                         "KOLBARIS",
+                         {840, 360, 8325, 600},
+                         {Face::Serif, 24, true},
+                         kHeadingYellow,
+                         Qt::AlignHCenter | Qt::AlignTop});
     new PictureView(client(), "Image1", Picture::FlaskAtom, {360, 360, 480, 480});
 
     std::size_t index = 0;
@@ -82,9 +119,9 @@ StartWindow::StartWindow(WindowSet &windows) : HandbookWindow(WindowId::Form1, w
         button->setCursor(pictures::cursor(pictures::Cursor::SilverHand));
         button->setMouseTracking(true);
 
-        QLabel *label = makeLabel(client(), {entry.label, entry.caption, entry.labelRect,
-                                             kEntryFont, kEntryYellow,
-                                             Qt::AlignLeft | Qt::AlignTop, true});
+        QLabel *label =
+            makeLabel(client(), {entry.label, entry.caption, entry.labelRect, kEntryFont,
+                                 kEntryYellow, Qt::AlignLeft | Qt::AlignTop, true});
         m_labels[index++] = label;
 
         const Hover hover = entry.hover;
@@ -98,8 +135,11 @@ StartWindow::StartWindow(WindowSet &windows) : HandbookWindow(WindowId::Form1, w
                 [this, section] { forwardAndDestroy(section); });
     }
 
-    makeLabel(client(), {"Label4", pages::kStartNotice, {2400, 3600, 5655, 495},
-                         {Face::Serif, 15.75, true, true}, kHeadingYellow,
+    makeLabel(client(), {"Label4",
+                         pages::kStartNotice,
+                         {2400, 3600, 5655, 495},
+                         {Face::Serif, 15.75, true, true},
+                         kHeadingYellow,
                          Qt::AlignHCenter | Qt::AlignTop});
 
     connect(client(), &ClientArea::backgroundMouseMove, this, &StartWindow::ResetEntryColours);

@@ -2,8 +2,8 @@
 
 #include "shell/design_fonts.h"
 #include "shell/handbook_window.h"
-#include "shell/window_set.h"
 #include "shell/start_window.h"
+#include "shell/window_set.h"
 #include "table/table_window.h"
 
 #include <QApplication>
@@ -14,7 +14,7 @@
 namespace vielnis {
 
 void setUpApplication() {
-    loadEmbeddedFonts();
+    loadEmbeddedResources();
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
 
     // The classic grey of three-dimensional edges and menus.
@@ -37,9 +37,8 @@ void setUpApplication() {
 void registerWindows(WindowSet &windows) {
     for (int n = 1; n <= kWindowCount; ++n) {
         const auto id = WindowId(n);
-        windows.setFactory(id, [id](WindowSet &set) -> HandbookWindow * {
-            return new HandbookWindow(id, set);
-        });
+        windows.setFactory(
+            id, [id](WindowSet &set) -> HandbookWindow * { return new HandbookWindow(id, set); });
     }
     windows.setFactory(WindowId::Form1,
                        [](WindowSet &set) -> HandbookWindow * { return new StartWindow(set); });

@@ -1,7 +1,7 @@
 #pragma once
 
-#include <QLineEdit>
 #include <QLabel>
+#include <QLineEdit>
 
 namespace vielnis {
 

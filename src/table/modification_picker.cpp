@@ -13,7 +13,7 @@
 namespace vielnis {
 
 namespace {
-constexpr int kEdge = 2;        // sunken edge width
+constexpr int kEdge = 2;         // sunken edge width
 constexpr int kButtonWidth = 17; // drop-down button
 } // namespace
 

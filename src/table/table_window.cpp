@@ -46,9 +46,9 @@ constexpr int kButtonSize = 495;
 constexpr int kPitch = 480;
 
 // Elements shown on the light yellow of non-metals.
-constexpr std::string_view kNonmetals[] = {"H",  "He", "B",  "C",  "N",  "O",  "F",  "Ne",
-                                           "Si", "P",  "S",  "Cl", "Ar", "As", "Se", "Br",
-                                           "Kr", "Te", "I",  "Xe", "At", "Rn"};
+constexpr std::string_view kNonmetals[] = {"H",  "He", "B", "C",  "N",  "O",  "F",  "Ne",
+                                           "Si", "P",  "S", "Cl", "Ar", "As", "Se", "Br",
+                                           "Kr", "Te", "I", "Xe", "At", "Rn"};
 
 enum class Block { S, P, D, F };
 
@@ -62,9 +62,9 @@ struct GridPlace {
 GridPlace gridPlace(int z) {
     auto main = [](int column, int period) {
         const Block block = column <= 2 ? Block::S : column <= 12 ? Block::D : Block::P;
-        return GridPlace{{360 + kPitch * (column - 1), 1200 + kPitch * (period - 1), kButtonSize,
-                          kButtonSize},
-                         block};
+        return GridPlace{
+            {360 + kPitch * (column - 1), 1200 + kPitch * (period - 1), kButtonSize, kButtonSize},
+            block};
     };
     auto row = [](int top, int offset) {
         return GridPlace{{2280 + kPitch * offset, top, kButtonSize, kButtonSize}, Block::F};
@@ -126,8 +126,12 @@ const FontSpec kRowPeriodFont{Face::Serif, 9.75, true};
 constexpr Qt::Alignment kCentred = Qt::AlignHCenter | Qt::AlignTop;
 
 const LabelSpec kGridLabels[] = {
-    {"Label10", "ĶĪMISKO ELEMENTU PERIODISKĀ TABULA", {1200, 120, 9495, 495},
-     {Face::Serif, 20.25, true}, kLabelGreen, kCentred},
+    {"Label10",
+     "ĶĪMISKO ELEMENTU PERIODISKĀ TABULA",
+     {1200, 120, 9495, 495},
+     {Face::Serif, 20.25, true},
+     kLabelGreen,
+     kCentred},
     {"Label14", "1", {120, 1320, 255, 375}, kPeriodFont, kLabelGreen, kCentred},
     {"Label15", "2", {120, 1800, 255, 375}, kPeriodFont, kLabelGreen, kCentred},
     {"Label16", "3", {120, 2280, 255, 375}, kPeriodFont, kLabelGreen, kCentred},
@@ -151,9 +155,17 @@ const LabelSpec kGridLabels[] = {
     {"Label26", "VIA", {7560, 1440, 495, 255}, kGroupFont, kLabelGreen, kCentred},
     {"Label27", "VIIA", {8040, 1440, 495, 255}, kGroupFont, kLabelGreen, kCentred},
     {"Label28", "VIIIA", {8400, 960, 735, 255}, kGroupFont, kLabelGreen, kCentred},
-    {"Label1", "Lantanoīdi *", {360, 4800, 1695, 375}, kRowFont, kLabelGreen,
+    {"Label1",
+     "Lantanoīdi *",
+     {360, 4800, 1695, 375},
+     kRowFont,
+     kLabelGreen,
      Qt::AlignLeft | Qt::AlignTop},
-    {"Label2", "Aktinoīdi * *", {360, 5400, 1695, 375}, kRowFont, kLabelGreen,
+    {"Label2",
+     "Aktinoīdi * *",
+     {360, 5400, 1695, 375},
+     kRowFont,
+     kLabelGreen,
      Qt::AlignLeft | Qt::AlignTop},
     {"Label39", "6", {2040, 4800, 255, 375}, kRowPeriodFont, kLabelGreen, kCentred},
     {"Label40", "7", {2040, 5400, 255, 375}, kRowPeriodFont, kLabelGreen, kCentred},
@@ -193,50 +205,88 @@ struct RecordField {
 };
 
 const RecordField kRecordFields[] = {
-    {1, &ElementRecord::name, {"Label3", "Elementa nosaukums", {1440, 840, 1815, 255}},
-     {1395, 1080, 1815, 405}, false},
-    {14, nullptr, {"Label42", "Kārtas skaitlis", {3240, 840, 1215, 255}},
-     {3240, 1080, 1215, 405}, false},
-    {3, &ElementRecord::mass, {"Label5", "Atommasa", {4440, 840, 1575, 255}},
-     {4485, 1080, 1575, 405}, false},
-    {13, &ElementRecord::configuration,
-     {"Label35", "Elektronapvalka uzbūve", {2160, 1560, 3015, 255}}, {2160, 1800, 3015, 405},
+    {1,
+     &ElementRecord::name,
+     {"Label3", "Elementa nosaukums", {1440, 840, 1815, 255}},
+     {1395, 1080, 1815, 405},
      false},
-    {10, &ElementRecord::discovery,
-     {"Label13", "Elementa atklāšanas gads", {9600, 2400, 1575, 495}}, {9360, 2880, 2055, 405},
+    {14,
+     nullptr,
+     {"Label42", "Kārtas skaitlis", {3240, 840, 1215, 255}},
+     {3240, 1080, 1215, 405},
      false},
-    {12, &ElementRecord::crust, {"Label34", "Izplatība Zemes garozā, %", {9600, 3480, 1695, 495}},
-     {9360, 3960, 2055, 405}, false},
-    {7, &ElementRecord::body,
+    {3,
+     &ElementRecord::mass,
+     {"Label5", "Atommasa", {4440, 840, 1575, 255}},
+     {4485, 1080, 1575, 405},
+     false},
+    {13,
+     &ElementRecord::configuration,
+     {"Label35", "Elektronapvalka uzbūve", {2160, 1560, 3015, 255}},
+     {2160, 1800, 3015, 405},
+     false},
+    {10,
+     &ElementRecord::discovery,
+     {"Label13", "Elementa atklāšanas gads", {9600, 2400, 1575, 495}},
+     {9360, 2880, 2055, 405},
+     false},
+    {12,
+     &ElementRecord::crust,
+     {"Label34", "Izplatība Zemes garozā, %", {9600, 3480, 1695, 495}},
+     {9360, 3960, 2055, 405},
+     false},
+    {7,
+     &ElementRecord::body,
      {"Label46", "Saturs cilvēka organismā, g/70 kg", {9600, 4560, 1695, 495}},
-     {9360, 5040, 2055, 405}, false},
-    {11, &ElementRecord::electronegativity,
+     {9360, 5040, 2055, 405},
+     false},
+    {11,
+     &ElementRecord::electronegativity,
      {"Label41", "Relatīvā elektronegativitāte", {9720, 5640, 1695, 495}},
-     {9720, 6120, 1695, 405}, false},
-    {9, &ElementRecord::radius, {"Label12", "Atoma radiuss, Å ¹", {9720, 6720, 1695, 255}},
-     {9720, 6960, 1695, 405}, false},
-    {8, &ElementRecord::colour, {"Label11", "Krāsa", {4080, 6000, 2655, 255}},
-     {4080, 6240, 2655, 405}, true},
-    {2, &ElementRecord::state, {"Label4", "Agregātstāvoklis", {360, 6720, 1455, 255}},
-     {360, 6960, 1455, 405}, true},
-    {5, &ElementRecord::melting, {"Label7", kMeltingCaption, {1920, 6720, 1455, 255}},
-     {1920, 6960, 1455, 405}, true},
-    {4, &ElementRecord::boiling, {"Label6", kBoilingCaption, {3480, 6720, 1335, 255}},
-     {3480, 6960, 1335, 405}, true},
-    {6, &ElementRecord::density, {"Label8", "Blīvums (293K) g/cm³", {4920, 6720, 1815, 255}},
-     {4920, 6960, 1815, 405}, true},
+     {9720, 6120, 1695, 405},
+     false},
+    {9,
+     &ElementRecord::radius,
+     {"Label12", "Atoma radiuss, Å ¹", {9720, 6720, 1695, 255}},
+     {9720, 6960, 1695, 405},
+     false},
+    {8,
+     &ElementRecord::colour,
+     {"Label11", "Krāsa", {4080, 6000, 2655, 255}},
+     {4080, 6240, 2655, 405},
+     true},
+    {2,
+     &ElementRecord::state,
+     {"Label4", "Agregātstāvoklis", {360, 6720, 1455, 255}},
+     {360, 6960, 1455, 405},
+     true},
+    {5,
+     &ElementRecord::melting,
+     {"Label7", kMeltingCaption, {1920, 6720, 1455, 255}},
+     {1920, 6960, 1455, 405},
+     true},
+    {4,
+     &ElementRecord::boiling,
+     {"Label6", kBoilingCaption, {3480, 6720, 1335, 255}},
+     {3480, 6960, 1335, 405},
+     true},
+    {6,
+     &ElementRecord::density,
+     {"Label8", "Blīvums (293K) g/cm³", {4920, 6720, 1815, 255}},
+     {4920, 6960, 1815, 405},
+     true},
 };
 
 const CaptionSpec kOriginCaption{"Label47", "Elementa  nosaukuma izcelsme", {9600, 960, 1695, 495}};
 constexpr Twips kOriginRect{9360, 1440, 2055, 930};
 const CaptionSpec kStatesCaption{"Label9", "Oksidēšanās pakāpes", {7200, 5880, 2175, 255}};
-const CaptionSpec kOxidesCaption{"Label43", "Oksīda un oksīda hidrāta raksturs",
-                                 {7200, 6885, 2175, 495}};
+const CaptionSpec kOxidesCaption{
+    "Label43", "Oksīda un oksīda hidrāta raksturs", {7200, 6885, 2175, 495}};
 const CaptionSpec kPickerCaption{"Label44", "Vienkāršas vielas nosaukums", {360, 6000, 2535, 255}};
 const CaptionSpec kFormulaCaption{"Label45", "un formula", {2880, 6000, 1095, 255}};
 constexpr Twips kPickerRect{360, 6240, 2535, 405};
 constexpr Twips kFormulaRect{2880, 6240, 1095, 405};
-constexpr Twips kSymbolRect{0, 0, 615, 375};    // inside the formula box
+constexpr Twips kSymbolRect{0, 0, 615, 375};        // inside the formula box
 constexpr Twips kSubscriptRect{650, 120, 375, 315}; // inside the formula box
 constexpr Twips kBackdropRect{7080, 5865, 2415, 1500};
 
@@ -383,8 +433,7 @@ void TableWindow::buildDetails() {
     m_picker->setGeometry(kPickerRect.toPixels());
     m_picker->setFont(designFont(kFieldFont));
     setFieldColours(m_picker, kSubstanceGroup, kYellow);
-    connect(m_picker, &ModificationPicker::valueChanged, this,
-            &TableWindow::dispatchModification);
+    connect(m_picker, &ModificationPicker::valueChanged, this, &TableWindow::dispatchModification);
 
     makeCaption(client(), kFormulaCaption);
     auto *formula = new QFrame(client());
@@ -444,11 +493,12 @@ void TableWindow::buildMenus() {
         }
     };
     WindowSet &set = windows();
-    addMenu("cmdKomandaImt", "&Komanda",
-            {{"cmdIziet", "Atpakaļ!", [this] { forwardAndKeep(WindowId::Form1); }},
-             {"cmd_MinImt", "Minimizēt!", [&set] { set.minimise(WindowId::Form2); }},
-             {"mnu1", nullptr, {}},
-             {"cmdIzietImt", "Izi&et!", [&set] { set.end(); }, QKeySequence(Qt::CTRL | Qt::Key_Q)}});
+    addMenu(
+        "cmdKomandaImt", "&Komanda",
+        {{"cmdIziet", "Atpakaļ!", [this] { forwardAndKeep(WindowId::Form1); }},
+         {"cmd_MinImt", "Minimizēt!", [&set] { set.minimise(WindowId::Form2); }},
+         {"mnu1", nullptr, {}},
+         {"cmdIzietImt", "Izi&et!", [&set] { set.end(); }, QKeySequence(Qt::CTRL | Qt::Key_Q)}});
     addMenu("cmdZiņasItm", "&Ziņas",
             {{"cmdApzimejumiImt", "Apzīmējumi", [this] { forwardAndKeep(WindowId::Form6); }},
              {"mnu3", nullptr, {}},
@@ -555,8 +605,7 @@ void TableWindow::showElement(const ElementRecord &record) {
 
     // 3. Every field the record gives.
     for (const RecordField &spec : kRecordFields) {
-        const QString text =
-            spec.value ? qs(record.*spec.value) : QString::number(record.number);
+        const QString text = spec.value ? qs(record.*spec.value) : QString::number(record.number);
         if (!text.isEmpty())
             m_text[std::size_t(spec.number)]->setText(text);
     }

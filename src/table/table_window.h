@@ -48,10 +48,10 @@ private:
     FieldMemo *m_origin = nullptr;       // Text15
     FieldBox *m_symbol = nullptr;        // txtFru1
     FieldBox *m_subscript = nullptr;     // txtFru2
-    std::array<FieldBox *, catalogue::kCellCount> m_states{};  // Pakape1 ... Pakape6
-    std::array<FieldBox *, catalogue::kCellCount> m_oxides{};  // Apz1 ... Apz6
-    QLabel *m_boilingCaption = nullptr; // Label6
-    QLabel *m_meltingCaption = nullptr; // Label7
+    std::array<FieldBox *, catalogue::kCellCount> m_states{}; // Pakape1 ... Pakape6
+    std::array<FieldBox *, catalogue::kCellCount> m_oxides{}; // Apz1 ... Apz6
+    QLabel *m_boilingCaption = nullptr;                       // Label6
+    QLabel *m_meltingCaption = nullptr;                       // Label7
     ModificationPicker *m_picker = nullptr;
     std::array<DesignButton *, 120> m_elementButtons{};
     // The element the panel shows; modifications apply only to their own element.
