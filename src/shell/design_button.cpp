@@ -1,8 +1,9 @@
 #include "shell/design_button.h"
 
+#include "shell/edges.h"
+
 #include <QMouseEvent>
 #include <QPainter>
-#include <qdrawutil.h>
 
 namespace vielnis {
 
@@ -18,6 +19,7 @@ void DesignButton::setFaceColour(const QColor &colour) {
 void DesignButton::setPicture(PictureFn picture, QSize size) {
     m_picture = std::move(picture);
     m_pictureSize = size;
+    m_rendered = QPixmap();
     update();
 }
 
@@ -26,19 +28,29 @@ void DesignButton::paintEvent(QPaintEvent *) {
     const bool down = isDown();
     const QRect face = rect();
     painter.fillRect(face, m_face);
-    QBrush faceBrush(m_face);
-    qDrawWinButton(&painter, face, palette(), down, &faceBrush);
+    if (down)
+        drawSunkenEdge(painter, face);
+    else
+        drawRaisedEdge(painter, face);
 
     // The face contents shift by one pixel while pressed.
     const QRect inner = face.adjusted(2, 2, -2, -2).translated(down ? 1 : 0, down ? 1 : 0);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::TextAntialiasing);
     if (m_picture) {
+        const qreal ratio = devicePixelRatioF();
+        if (m_rendered.isNull() || m_rendered.devicePixelRatio() != ratio) {
+            m_rendered = QPixmap(m_pictureSize * ratio);
+            m_rendered.setDevicePixelRatio(ratio);
+            m_rendered.fill(Qt::transparent);
+            QPainter picture(&m_rendered);
+            picture.setRenderHint(QPainter::Antialiasing);
+            picture.setRenderHint(QPainter::TextAntialiasing);
+            m_picture(picture, QRectF(QPointF(0, 0), QSizeF(m_pictureSize)));
+        }
         QRectF target(QPointF(0, 0), QSizeF(m_pictureSize));
         target.moveCenter(QRectF(inner).center());
-        painter.save();
-        m_picture(painter, target);
-        painter.restore();
+        painter.drawPixmap(target.topLeft().toPoint(), m_rendered);
     } else if (!text().isEmpty()) {
         painter.setFont(font());
         painter.setPen(palette().color(QPalette::ButtonText));

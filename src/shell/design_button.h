@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QColor>
+#include <QPixmap>
 #include <QPushButton>
 #include <functional>
 
@@ -35,6 +36,7 @@ private:
     QColor m_face;
     PictureFn m_picture;
     QSize m_pictureSize;
+    QPixmap m_rendered; // the picture drawn once at the screen's resolution
 };
 
 } // namespace vielnis

@@ -1,7 +1,8 @@
 #include "table/field_box.h"
 
+#include "shell/edges.h"
+
 #include <QPainter>
-#include <qdrawutil.h>
 
 namespace vielnis {
 
@@ -47,14 +48,13 @@ void FieldBox::paintEvent(QPaintEvent *event) {
     QLineEdit::paintEvent(event);
     if (m_sunkenEdge) {
         QPainter painter(this);
-        qDrawWinPanel(&painter, rect(), palette(), true);
+        drawSunkenEdge(painter, rect());
     }
 }
 
 FieldMemo::FieldMemo(QWidget *parent) : QLabel(parent) {
     setTextFormat(Qt::PlainText);
-    setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
-    setLineWidth(kEdge);
+    setContentsMargins(kEdge, kEdge, kEdge, kEdge);
     setMargin(2);
     setWordWrap(true);
     setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -62,6 +62,12 @@ FieldMemo::FieldMemo(QWidget *parent) : QLabel(parent) {
     setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     setFocusPolicy(Qt::StrongFocus);
     setCursor(Qt::IBeamCursor);
+}
+
+void FieldMemo::paintEvent(QPaintEvent *event) {
+    QLabel::paintEvent(event);
+    QPainter painter(this);
+    drawSunkenEdge(painter, rect());
 }
 
 } // namespace vielnis

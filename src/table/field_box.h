@@ -41,6 +41,9 @@ public:
         if (text != QLabel::text())
             QLabel::setText(text);
     }
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
 };
 
 void setFieldColours(QWidget *field, const QColor &background, const QColor &text);

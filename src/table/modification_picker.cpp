@@ -1,6 +1,7 @@
 #include "table/modification_picker.h"
 
 #include "resources/pictures.h"
+#include "shell/edges.h"
 
 #include <QAbstractItemView>
 #include <QCompleter>
@@ -8,7 +9,6 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QStringListModel>
-#include <qdrawutil.h>
 
 namespace vielnis {
 
@@ -134,14 +134,13 @@ void ModificationPicker::showEvent(QShowEvent *event) {
 
 void ModificationPicker::paintEvent(QPaintEvent *) {
     QPainter painter(this);
-    const QBrush base = palette().brush(QPalette::Base);
-    painter.fillRect(rect(), base);
-    qDrawWinPanel(&painter, rect(), palette(), true, &base);
+    painter.fillRect(rect(), palette().brush(QPalette::Base));
+    drawSunkenEdge(painter, rect());
     if (!m_dropButtonShown)
         return;
     const QRect button = dropButtonRect();
-    const QBrush face(QColor(0xC0, 0xC0, 0xC0));
-    qDrawWinButton(&painter, button, palette(), false, &face);
+    painter.fillRect(button, edge::kLight);
+    drawRaisedEdge(painter, button);
     // A small black triangle pointing down.
     const QPointF centre = QRectF(button).center();
     const QPointF arrow[3] = {centre + QPointF(-3.5, -1.5), centre + QPointF(3.5, -1.5),
