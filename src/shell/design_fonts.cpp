@@ -7,6 +7,7 @@
 static void initEmbeddedResources() {
     Q_INIT_RESOURCE(vielnis_fonts);
     Q_INIT_RESOURCE(vielnis_photographs);
+    Q_INIT_RESOURCE(vielnis_translations);
 }
 
 namespace vielnis {

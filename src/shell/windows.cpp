@@ -7,6 +7,8 @@
 #include "table/table_window.h"
 
 #include <QApplication>
+#include <QLocale>
+#include <QTranslator>
 #include <QPalette>
 #include <QStyle>
 #include <QStyleFactory>
@@ -15,6 +17,11 @@ namespace vielnis {
 
 void setUpApplication() {
     loadEmbeddedResources();
+    // Qt's own texts in Latvian too, whatever the machine's language.
+    QLocale::setDefault(QLocale(QLocale::Latvian, QLocale::Latvia));
+    auto *translator = new QTranslator(qApp);
+    if (translator->load(QStringLiteral(":/i18n/qtbase_lv.qm")))
+        QCoreApplication::installTranslator(translator);
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
 
     // The classic grey of three-dimensional edges and menus.

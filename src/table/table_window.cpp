@@ -13,6 +13,7 @@
 
 #include <QAction>
 #include <QFrame>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPainter>
@@ -306,6 +307,37 @@ QString qs(std::string_view text) {
     return QString::fromUtf8(text.data(), qsizetype(text.size()));
 }
 
+// What an oxide letter means, for screen readers (the legend window says the
+// same).
+QString oxideMeaning(char letter) {
+    switch (letter) {
+    case 'B':
+        return QStringLiteral("bāziskās īpašības");
+    case 'A':
+        return QStringLiteral("amfotērās īpašības");
+    case 'S':
+        return QStringLiteral("skābās īpašības");
+    default:
+        return QString();
+    }
+}
+
+// The field's accessible name is its caption, as a sighted reader sees it.
+void nameByCaption(QLabel *caption, QWidget *field) {
+    caption->setBuddy(field);
+    field->setAccessibleName(caption->text());
+}
+
+// Sets a caption; the field under it is renamed with it.
+void setCaption(QLabel *caption, const char *text) {
+    const QString caption_ = QString::fromUtf8(text);
+    if (caption->text() == caption_)
+        return;
+    caption->setText(caption_);
+    if (QWidget *field = caption->buddy())
+        field->setAccessibleName(caption_);
+}
+
 // Draws the window's green lines (the VIIIB bracket) under the controls.
 class BracketLayer : public QWidget {
 public:
@@ -371,9 +403,63 @@ void TableWindow::buildGrid() {
             drawElementSymbol(painter, target, symbol, letters, stars);
         });
         button->setCursor(pictures::cursor(pictures::Cursor::PointingHand));
+        // A screen reader names the element the picture shows.
+        button->setAccessibleName(QStringLiteral("%1, %2, kārtas skaitlis %3")
+                                      .arg(qs(record.name), symbol)
+                                      .arg(record.number));
         connect(button, &QPushButton::clicked, this, [this, &record] { showElement(record); });
+        button->installEventFilter(this); // arrow keys move through the table
         m_elementButtons[std::size_t(record.number)] = button;
     }
+}
+
+bool TableWindow::eventFilter(QObject *watched, QEvent *event) {
+    if (event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if (key == Qt::Key_Left || key == Qt::Key_Right || key == Qt::Key_Up ||
+            key == Qt::Key_Down) {
+            if (DesignButton *next = neighbour(static_cast<DesignButton *>(watched), key))
+                next->setFocus(Qt::TabFocusReason);
+            return true;
+        }
+    }
+    return HandbookWindow::eventFilter(watched, event);
+}
+
+DesignButton *TableWindow::neighbour(const DesignButton *from, int key) const {
+    // The nearest button in that direction in the same row or column; where
+    // there is none, the nearest one off it, sideways distance counting
+    // three times.
+    const QPoint origin = from->geometry().center();
+    DesignButton *best = nullptr;
+    int bestScore = 0;
+    for (DesignButton *button : m_elementButtons) {
+        if (!button || button == from)
+            continue;
+        const QPoint d = button->geometry().center() - origin;
+        int along = 0, across = 0;
+        switch (key) {
+        case Qt::Key_Right:
+            along = d.x(), across = d.y();
+            break;
+        case Qt::Key_Left:
+            along = -d.x(), across = d.y();
+            break;
+        case Qt::Key_Down:
+            along = d.y(), across = d.x();
+            break;
+        default:
+            along = -d.y(), across = d.x();
+            break;
+        }
+        if (along <= 0)
+            continue;
+        const int offLine = 1 << 20;
+        const int score = along + (across == 0 ? 0 : offLine + 3 * std::abs(across));
+        if (!best || score < bestScore)
+            best = button, bestScore = score;
+    }
+    return best;
 }
 
 void TableWindow::buildLabels() {
@@ -401,15 +487,17 @@ void TableWindow::buildDetails() {
         const QByteArray name = "Text" + QByteArray::number(spec.number);
         m_text[std::size_t(spec.number)] = makeField(
             name.constData(), spec.rect, spec.simpleSubstance ? kSubstanceGroup : kElementGroup);
+        nameByCaption(caption, m_text[std::size_t(spec.number)]);
         if (spec.number == 4) // Text4, the boiling row
             m_boilingCaption = caption;
         if (spec.number == 5)
             m_meltingCaption = caption;
     }
 
-    makeCaption(client(), kOriginCaption);
+    QLabel *originCaption = makeCaption(client(), kOriginCaption);
     m_origin = new FieldMemo(client());
     m_origin->setObjectName(QStringLiteral("Text15"));
+    nameByCaption(originCaption, m_origin);
     m_origin->setGeometry(kOriginRect.toPixels());
     m_origin->setFont(designFont(kOriginFont));
     setFieldColours(m_origin, kElementGroup, kYellow);
@@ -420,16 +508,19 @@ void TableWindow::buildDetails() {
         const QByteArray stateName = "Pakape" + QByteArray::number(n);
         FieldBox *state = makeField(stateName.constData(), stateCell(n), kElementGroup);
         state->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+        state->setAccessibleName(QStringLiteral("Oksidēšanās pakāpe %1").arg(n));
         m_states[std::size_t(n - 1)] = state;
         const QByteArray oxideName = "Apz" + QByteArray::number(n);
         FieldBox *oxide = makeField(oxideName.constData(), oxideCell(n), kOxideEmpty);
         setFieldColours(oxide, kOxideEmpty, Qt::black);
+        oxide->setAccessibleName(QStringLiteral("Oksīda un oksīda hidrāta raksturs %1").arg(n));
         m_oxides[std::size_t(n - 1)] = oxide;
     }
 
-    makeCaption(client(), kPickerCaption);
+    QLabel *pickerCaption = makeCaption(client(), kPickerCaption);
     m_picker = new ModificationPicker(client());
     m_picker->setObjectName(QStringLiteral("Combo1"));
+    nameByCaption(pickerCaption, m_picker);
     m_picker->setGeometry(kPickerRect.toPixels());
     m_picker->setFont(designFont(kFieldFont));
     setFieldColours(m_picker, kSubstanceGroup, kYellow);
@@ -453,6 +544,7 @@ void TableWindow::buildDetails() {
     m_symbol->setGeometry(kSymbolRect.toPixels().translated(inside));
     m_symbol->setFont(designFont(kFieldFont));
     m_symbol->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    m_symbol->setAccessibleName(QStringLiteral("Formula: simbols"));
     setFieldColours(m_symbol, kSubstanceGroup, kYellow);
 
     m_subscript = new FieldBox(formula, false);
@@ -460,6 +552,7 @@ void TableWindow::buildDetails() {
     m_subscript->setGeometry(kSubscriptRect.toPixels().translated(inside));
     m_subscript->setFont(designFont(kSubscriptFont));
     m_subscript->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    m_subscript->setAccessibleName(QStringLiteral("Formula: indekss"));
     setFieldColours(m_subscript, kSubstanceGroup, kYellow);
 }
 
@@ -557,8 +650,10 @@ void TableWindow::ClearDetails() {
     for (FieldBox *state : m_states)
         state->setTextColour(kYellow);
     // 3., 4. Oxide-character cells empty and white.
-    for (FieldBox *oxide : m_oxides)
+    for (FieldBox *oxide : m_oxides) {
         oxide->setText(QString());
+        oxide->setAccessibleDescription(QString());
+    }
     for (FieldBox *oxide : m_oxides)
         oxide->setBackground(kOxideEmpty);
     // 5. Melting and boiling rows visible.
@@ -567,8 +662,8 @@ void TableWindow::ClearDetails() {
     m_text[5]->setVisible(true);
     m_meltingCaption->setVisible(true);
     // 6. Their design captions.
-    m_meltingCaption->setText(QString::fromUtf8(kMeltingCaption));
-    m_boilingCaption->setText(QString::fromUtf8(kBoilingCaption));
+    setCaption(m_meltingCaption, kMeltingCaption);
+    setCaption(m_boilingCaption, kBoilingCaption);
     // 7. The picker empty and locked; emptying its value runs the dispatch.
     m_picker->clearList();
     m_picker->setValue(QString());
@@ -591,8 +686,8 @@ void TableWindow::ResetModificationFields() {
     m_meltingCaption->setVisible(true);
     m_text[4]->setVisible(true);
     m_boilingCaption->setVisible(true);
-    m_boilingCaption->setText(QString::fromUtf8(kBoilingCaption));
-    m_meltingCaption->setText(QString::fromUtf8(kMeltingCaption));
+    setCaption(m_boilingCaption, kBoilingCaption);
+    setCaption(m_meltingCaption, kMeltingCaption);
 }
 
 void TableWindow::showElement(const ElementRecord &record) {
@@ -630,6 +725,7 @@ void TableWindow::showElement(const ElementRecord &record) {
         if (!letters[i])
             continue;
         m_oxides[i]->setText(QString(QLatin1Char(letters[i])));
+        m_oxides[i]->setAccessibleDescription(oxideMeaning(letters[i]));
         m_oxides[i]->setBackground(QColor::fromRgb(catalogue::oxideColour(letters[i])));
     }
 
@@ -666,10 +762,10 @@ void TableWindow::dispatchModification() {
     case catalogue::TemperatureRows::Sublimation:
         m_text[5]->setVisible(false);
         m_meltingCaption->setVisible(false);
-        m_boilingCaption->setText(QString::fromUtf8(kSublimationCaption));
+        setCaption(m_boilingCaption, kSublimationCaption);
         break;
     case catalogue::TemperatureRows::SublimationWithMelting:
-        m_boilingCaption->setText(QString::fromUtf8(kSublimationCaption));
+        setCaption(m_boilingCaption, kSublimationCaption);
         break;
     }
     if (!modification->boiling.empty())

@@ -29,7 +29,13 @@ public:
     // Empties the modification-dependent fields and restores their rows.
     void ResetModificationFields();
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
+    // The element button next to the given one in the arrow's direction.
+    DesignButton *neighbour(const DesignButton *from, int key) const;
+
     void buildGrid();
     void buildLabels();
     void buildDetails();
