@@ -5,6 +5,7 @@
 #     end_to_end.sh <vielnis executable>
 set -euo pipefail
 export LC_ALL=C.UTF-8
+export QT_QPA_PLATFORM=xcb
 program=$1
 scratch=$(mktemp -d)
 display=:$((120 + RANDOM % 60))

@@ -7,7 +7,7 @@
 namespace vielnis::pages {
 
 // Help window: fifteen sections explaining the details panel of the periodic
-// table window. Lines are broken by hand at no more than 71 characters.
+// table window. Lines are broken by hand so that each fits the help box.
 extern const char *const kHelpText;
 
 // Biography of D. Mendeleev: eight quoted paragraphs, each one long line, and

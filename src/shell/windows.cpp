@@ -1,5 +1,13 @@
 #include "shell/windows.h"
 
+#include "pages/about_window.h"
+#include "pages/authors_window.h"
+#include "pages/biography_window.h"
+#include "pages/help_window.h"
+#include "pages/table_legend_window.h"
+#include "series/acid_series_window.h"
+#include "series/metal_series_window.h"
+#include "series/nonmetal_series_window.h"
 #include "shell/design_fonts.h"
 #include "shell/handbook_window.h"
 #include "shell/start_window.h"
@@ -51,6 +59,27 @@ void registerWindows(WindowSet &windows) {
                        [](WindowSet &set) -> HandbookWindow * { return new StartWindow(set); });
     windows.setFactory(WindowId::Form2,
                        [](WindowSet &set) -> HandbookWindow * { return new TableWindow(set); });
+    windows.setFactory(WindowId::Form3, [](WindowSet &set) -> HandbookWindow * {
+        return new series::MetalSeriesWindow(set);
+    });
+    windows.setFactory(WindowId::Form5, [](WindowSet &set) -> HandbookWindow * {
+        return new series::NonmetalSeriesWindow(set);
+    });
+    windows.setFactory(WindowId::Form8, [](WindowSet &set) -> HandbookWindow * {
+        return new series::AcidSeriesWindow(set);
+    });
+    windows.setFactory(WindowId::Form4,
+                       [](WindowSet &set) -> HandbookWindow * { return new AuthorsWindow(set); });
+    windows.setFactory(WindowId::Form6, [](WindowSet &set) -> HandbookWindow * {
+        return new TableLegendWindow(set);
+    });
+    windows.setFactory(WindowId::Form7, [](WindowSet &set) -> HandbookWindow * {
+        return new BiographyWindow(set);
+    });
+    windows.setFactory(WindowId::Form11,
+                       [](WindowSet &set) -> HandbookWindow * { return new HelpWindow(set); });
+    windows.setFactory(WindowId::Form12,
+                       [](WindowSet &set) -> HandbookWindow * { return new AboutWindow(set); });
 }
 
 } // namespace vielnis

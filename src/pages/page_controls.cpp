@@ -1,0 +1,43 @@
+#include "pages/page_controls.h"
+
+#include "shell/handbook_window.h"
+#include "shell/window_looks.h"
+
+#include <QScrollBar>
+
+namespace vielnis::pages {
+
+ReadingBox::ReadingBox(QWidget *parent, const char *name, const Twips &rect, const char *text)
+    : QPlainTextEdit(parent) {
+    setObjectName(QString::fromLatin1(name));
+    setGeometry(rect.toPixels());
+    setFont(designFont(kReadingFont));
+    setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
+
+    QPalette colours = palette();
+    colours.setColor(QPalette::Base, Qt::white);
+    colours.setColor(QPalette::Text, Qt::black);
+    setPalette(colours);
+
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+
+    // The stored texts break their lines with "\r\n"; the box wants one
+    // character per break.
+    setPlainText(QString::fromUtf8(text).replace(QLatin1String("\r\n"), QLatin1String("\n")));
+    setReadOnly(true);
+    setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    verticalScrollBar()->setValue(0);
+}
+
+void focusBackButton(HandbookWindow &window) {
+    const WindowLook &look = lookOf(window.id());
+    if (!look.back)
+        return;
+    if (QWidget *back = window.client()->findChild<QWidget *>(QString::fromLatin1(look.back->name)))
+        back->setFocus();
+}
+
+} // namespace vielnis::pages

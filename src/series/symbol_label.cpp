@@ -1,0 +1,70 @@
+#include "series/symbol_label.h"
+
+#include "resources/pictures.h"
+#include "series/series_style.h"
+#include "shell/controls.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace vielnis::series {
+
+SymbolLabel::SymbolLabel(QWidget *parent, const char *name, const char *caption, const Twips &rect,
+                         const FontSpec &font)
+    : QLabel(QString::fromUtf8(caption), parent) {
+    setObjectName(QString::fromLatin1(name));
+    setTextFormat(Qt::PlainText);
+    setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    setGeometry(rect.toPixels());
+    setFont(designFont(font));
+    setColour(kYellow);
+    setCursor(pictures::cursor(pictures::Cursor::PointingHand));
+    setMouseTracking(true);
+}
+
+void SymbolLabel::setFramed(bool framed) {
+    if (framed == m_framed)
+        return;
+    m_framed = framed;
+    update();
+}
+
+QColor SymbolLabel::colour() const {
+    return palette().color(QPalette::WindowText);
+}
+
+void SymbolLabel::setColour(const QColor &colour) {
+    // Hover handlers recolour the whole row on every move; only a real
+    // change costs a repaint.
+    if (colour != this->colour())
+        setTextColour(this, colour);
+}
+
+void SymbolLabel::paintEvent(QPaintEvent *event) {
+    QLabel::paintEvent(event);
+    if (!m_framed)
+        return;
+    QPainter painter(this);
+    // One logical pixel wide, just inside the label's edges, at any scaling.
+    painter.setPen(QPen(kFrameColour, 1));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5));
+}
+
+void SymbolLabel::mouseMoveEvent(QMouseEvent *event) {
+    emit mouseMoved();
+    event->accept();
+}
+
+void SymbolLabel::mousePressEvent(QMouseEvent *event) {
+    event->accept();
+}
+
+void SymbolLabel::mouseReleaseEvent(QMouseEvent *event) {
+    event->accept();
+    // A click: the left button let go over the symbol it was pressed on.
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+        emit clicked();
+}
+
+} // namespace vielnis::series

@@ -1,0 +1,44 @@
+#pragma once
+
+#include "shell/twips.h"
+
+#include <QLabel>
+
+namespace vielnis {
+struct FontSpec;
+}
+
+namespace vielnis::series {
+
+// A clickable element symbol of a series row: transparent, centred, in the
+// symbol font, with the pointing-hand cursor. It reports every mouse move
+// over it and every click, and can carry a single-line frame that marks the
+// selected symbol. Its moves never reach the window behind it.
+class SymbolLabel : public QLabel {
+    Q_OBJECT
+    Q_PROPERTY(bool framed READ isFramed WRITE setFramed)
+public:
+    SymbolLabel(QWidget *parent, const char *name, const char *caption, const Twips &rect,
+                const FontSpec &font);
+
+    bool isFramed() const { return m_framed; }
+    void setFramed(bool framed);
+
+    QColor colour() const;
+    void setColour(const QColor &colour);
+
+signals:
+    void mouseMoved();
+    void clicked();
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+
+private:
+    bool m_framed = false;
+};
+
+} // namespace vielnis::series
