@@ -1,5 +1,7 @@
 #include "series/symbol_label.h"
 
+#include "catalogue/catalogue.h"
+
 #include "resources/pictures.h"
 #include "series/series_style.h"
 #include "shell/controls.h"
@@ -20,6 +22,11 @@ SymbolLabel::SymbolLabel(QWidget *parent, const char *name, const char *caption,
     setColour(kYellow);
     setCursor(pictures::cursor(pictures::Cursor::PointingHand));
     setMouseTracking(true);
+    // A screen reader says which element the symbol stands for.
+    if (const catalogue::ElementRecord *element = catalogue::findElement(caption))
+        setAccessibleName(QStringLiteral("%1, %2").arg(
+            QString::fromUtf8(element->name.data(), qsizetype(element->name.size())),
+            QString::fromUtf8(caption)));
 }
 
 void SymbolLabel::setFramed(bool framed) {

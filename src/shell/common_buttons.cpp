@@ -33,6 +33,8 @@ DesignButton *makeButton(HandbookWindow &window, const char *name, const CommonL
     button->setText(QString::fromUtf8(look.caption));
     button->setFont(designFont({Face::Heavy, look.points, true}));
     button->setToolTip(QString::fromUtf8(look.tooltip));
+    // Screen readers say what the button does, not its "<~" or "x".
+    button->setAccessibleName(QString::fromUtf8(look.tooltip));
     button->setFaceColour(kButtonFace);
     button->setGeometry(Twips{left, top, look.width, kHeight}.toPixels());
     // The start window's buttons all show the silver hand.

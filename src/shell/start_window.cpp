@@ -118,6 +118,7 @@ StartWindow::StartWindow(WindowSet &windows) : HandbookWindow(WindowId::Form1, w
         });
         button->setCursor(pictures::cursor(pictures::Cursor::SilverHand));
         button->setMouseTracking(true);
+        button->setAccessibleName(QString::fromUtf8(entry.caption));
 
         QLabel *label =
             makeLabel(client(), {entry.label, entry.caption, entry.labelRect, kEntryFont,
