@@ -2,6 +2,7 @@
 
 #include "shell/edges.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -63,6 +64,17 @@ void DesignButton::paintEvent(QPaintEvent *) {
         painter.setBrush(Qt::NoBrush);
         painter.drawRect(face.adjusted(3, 3, -4, -4));
     }
+}
+
+void DesignButton::keyPressEvent(QKeyEvent *event) {
+    // Enter presses a focused button as Space does, as users of any
+    // desktop program expect.
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
+        event->modifiers() == Qt::NoModifier) {
+        click();
+        return;
+    }
+    QPushButton::keyPressEvent(event);
 }
 
 void DesignButton::mouseMoveEvent(QMouseEvent *event) {
