@@ -1,10 +1,12 @@
-// Writes the bubble photographs, in both sizes and at one and two times the
-// resolution, as the JPEG files the program embeds:
+// Writes the bubble photographs, in both sizes, as the files the program
+// embeds: at the plain resolution as raw 32-bit pixels (name.rgb32), at twice
+// the resolution as JPEG (name@2x.jpg):
 //     make_photographs <folder>
 
 #include "resources/photograph.h"
 
 #include <QDir>
+#include <QFile>
 #include <QGuiApplication>
 #include <cstdio>
 
@@ -23,16 +25,21 @@ int main(int argc, char *argv[]) {
     };
     for (const Output &output :
          {Output{Picture::Bubbles, "bubbles"}, Output{Picture::BubblesLarge, "bubbles-large"}}) {
-        for (int scale : {1, 2}) {
-            const QImage image = photograph(output.picture, logicalSize(output.picture) * scale);
-            const QString file =
-                folder.filePath(QStringLiteral("%1%2.jpg")
-                                    .arg(QLatin1String(output.name),
-                                         scale == 2 ? QStringLiteral("@2x") : QString()));
-            if (!image.save(file, "JPEG", 90)) {
-                std::fprintf(stderr, "cannot write %s\n", qPrintable(file));
-                return 1;
-            }
+        const QImage plain = photograph(output.picture, logicalSize(output.picture))
+                                 .convertToFormat(QImage::Format_RGB32);
+        QFile raw(folder.filePath(QStringLiteral("%1.rgb32").arg(QLatin1String(output.name))));
+        if (!raw.open(QIODevice::WriteOnly) ||
+            raw.write(reinterpret_cast<const char *>(plain.constBits()), plain.sizeInBytes()) !=
+                plain.sizeInBytes()) {
+            std::fprintf(stderr, "cannot write %s\n", qPrintable(raw.fileName()));
+            return 1;
+        }
+        const QImage dense = photograph(output.picture, logicalSize(output.picture) * 2);
+        const QString jpeg =
+            folder.filePath(QStringLiteral("%1@2x.jpg").arg(QLatin1String(output.name)));
+        if (!dense.save(jpeg, "JPEG", 90)) {
+            std::fprintf(stderr, "cannot write %s\n", qPrintable(jpeg));
+            return 1;
         }
     }
     return 0;

@@ -3,11 +3,13 @@
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QHash>
+#include <QIconEngine>
 #include <QImage>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPainterPathStroker>
+#include <QResource>
 #include <QRadialGradient>
 #include <QRectF>
 #include <QTransform>
@@ -591,15 +593,24 @@ bool isOpaque(Picture picture) {
 // The photograph as embedded: the plain copy, or the one made for twice the
 // resolution on high-density screens.
 QImage embeddedPhotograph(Picture picture, qreal devicePixelRatio) {
-    const bool large = picture == Picture::BubblesLarge;
-    const bool dense = devicePixelRatio > 1.0;
-    const QString path =
-        QStringLiteral(":/pictures/%1%2.jpg")
-            .arg(large ? QStringLiteral("bubbles-large") : QStringLiteral("bubbles"),
-                 dense ? QStringLiteral("@2x") : QString());
-    QImage image(path);
-    image.setDevicePixelRatio(dense ? 2.0 : 1.0);
-    return image;
+    const QString name = picture == Picture::BubblesLarge ? QStringLiteral("bubbles-large")
+                                                          : QStringLiteral("bubbles");
+    if (devicePixelRatio > 1.0) {
+        QImage image(QStringLiteral(":/pictures/%1@2x.jpg").arg(name));
+        image.setDevicePixelRatio(2.0);
+        return image;
+    }
+    // The plain copy is stored as raw pixels, uncompressed, so the first
+    // window paints it without decoding anything.
+    const QResource raw(QStringLiteral(":/pictures/%1.rgb32").arg(name));
+    const QSize size = logicalSize(picture);
+    if (raw.compressionAlgorithm() != QResource::NoCompression ||
+        raw.size() != qint64(size.width()) * size.height() * 4)
+        return QImage();
+    const QImage pixels(raw.data(), size.width(), size.height(), QImage::Format_RGB32);
+    // Pixels must be read on 32-bit boundaries; copy them where the resource
+    // data happens not to lie on one.
+    return quintptr(raw.data()) % alignof(quint32) == 0 ? pixels : pixels.copy();
 }
 
 // Renders a picture so that it fills an image of the given device size.
@@ -780,6 +791,38 @@ QHash<quint64, QCursor> &cursorCache() {
     return cache;
 }
 
+// A window icon drawn only at the sizes the window system asks for.
+class PictureIconEngine : public QIconEngine {
+public:
+    PictureIconEngine(Picture picture, QList<QSize> sizes)
+        : m_picture(picture), m_sizes(std::move(sizes)) {}
+
+    void paint(QPainter *painter, const QRect &rect, QIcon::Mode, QIcon::State) override {
+        draw(m_picture, *painter, QRectF(rect));
+    }
+    QPixmap pixmap(const QSize &size, QIcon::Mode mode, QIcon::State state) override {
+        return scaledPixmap(size, mode, state, 1.0);
+    }
+    QPixmap scaledPixmap(const QSize &size, QIcon::Mode, QIcon::State, qreal scale) override {
+        QImage image(size * scale, QImage::Format_ARGB32_Premultiplied);
+        image.fill(Qt::transparent);
+        {
+            QPainter painter(&image);
+            draw(m_picture, painter, QRectF(QPointF(0, 0), QSizeF(image.size())));
+        }
+        QPixmap result = QPixmap::fromImage(image);
+        result.setDevicePixelRatio(scale);
+        return result;
+    }
+    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override { return m_sizes; }
+    QIconEngine *clone() const override { return new PictureIconEngine(*this); }
+    QString key() const override { return QStringLiteral("vielnis-picture"); }
+
+private:
+    Picture m_picture;
+    QList<QSize> m_sizes;
+};
+
 } // namespace
 
 QSize logicalSize(Picture picture) {
@@ -831,22 +874,11 @@ QPixmap pixmap(Picture picture, qreal devicePixelRatio) {
 }
 
 QIcon icon(Picture picture) {
-    QIcon result;
-    const QSize logical = logicalSize(picture);
-    for (int side : {16, 32, 48, 64}) {
-        // Keep the picture's proportions: the longer side gets `side` pixels.
-        const qreal k = qreal(side) / std::max(logical.width(), logical.height());
-        const QSize size(std::max(1, int(std::lround(logical.width() * k))),
-                         std::max(1, int(std::lround(logical.height() * k))));
-        QImage image(size, QImage::Format_ARGB32_Premultiplied);
-        image.fill(Qt::transparent);
-        {
-            QPainter painter(&image);
-            draw(picture, painter, QRectF(QPointF(0, 0), QSizeF(size)));
-        }
-        result.addPixmap(QPixmap::fromImage(image));
-    }
-    return result;
+    // The table legend's icon carries a 48-pixel image as well.
+    QList<QSize> sizes{QSize(16, 16), QSize(32, 32), QSize(64, 64)};
+    if (picture == Picture::TableSilhouetteSmall)
+        sizes.insert(2, QSize(48, 48));
+    return QIcon(new PictureIconEngine(picture, sizes));
 }
 
 QCursor cursor(Cursor which) {

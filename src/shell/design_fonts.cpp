@@ -31,7 +31,7 @@ void loadEmbeddedResources() {
         return;
     loaded = true;
     initEmbeddedResources();
-    for (const char *style : {"Regular", "Bold", "Italic", "BoldItalic"})
+    for (const char *style : {"Regular", "Bold", "BoldItalic"})
         registerFont(QStringLiteral(":/fonts/LiberationSerif-%1.ttf").arg(QLatin1String(style)));
     const QString heavy = registerFont(QStringLiteral(":/fonts/Lato-Black.ttf"));
     if (!heavy.isEmpty())
