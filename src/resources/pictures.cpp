@@ -873,6 +873,16 @@ QPixmap pixmap(Picture picture, qreal devicePixelRatio) {
     return result;
 }
 
+QImage backdrop(Picture picture, qreal devicePixelRatio) {
+    static QHash<int, QImage> images; // by picture and plain or dense copy
+    const bool dense = devicePixelRatio > 1.0;
+    const int key = int(picture) * 2 + (dense ? 1 : 0);
+    auto found = images.constFind(key);
+    if (found == images.constEnd())
+        found = images.insert(key, embeddedPhotograph(picture, devicePixelRatio));
+    return *found;
+}
+
 QIcon icon(Picture picture) {
     // The table legend's icon carries a 48-pixel image as well.
     QList<QSize> sizes{QSize(16, 16), QSize(32, 32), QSize(64, 64)};

@@ -36,6 +36,10 @@ void draw(Picture picture, QPainter &painter, const QRectF &target);
 // The picture at its logical size for the given device pixel ratio; cached.
 QPixmap pixmap(Picture picture, qreal devicePixelRatio);
 
+// The background photograph (Bubbles or BubblesLarge) as an image: the plain
+// copy is the embedded pixels themselves, nothing decoded or copied.
+QImage backdrop(Picture picture, qreal devicePixelRatio);
+
 // A window icon with 16, 32, 48 and 64 pixel images.
 QIcon icon(Picture picture);
 

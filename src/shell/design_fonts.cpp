@@ -1,6 +1,7 @@
 #include "shell/design_fonts.h"
 
 #include <QFontDatabase>
+#include <QResource>
 #include <QStringList>
 #include <cmath>
 
@@ -18,7 +19,14 @@ QString serifFamily = QStringLiteral("Liberation Serif");
 QString heavyFamily = QStringLiteral("Lato Black");
 
 QString registerFont(const QString &path) {
-    const int id = QFontDatabase::addApplicationFont(path);
+    // The font files are stored uncompressed, so they are handed over where
+    // they lie in the program instead of being copied.
+    const QResource file(path);
+    const int id =
+        file.compressionAlgorithm() == QResource::NoCompression
+            ? QFontDatabase::addApplicationFontFromData(QByteArray::fromRawData(
+                  reinterpret_cast<const char *>(file.data()), qsizetype(file.size())))
+            : QFontDatabase::addApplicationFont(path);
     const QStringList families = QFontDatabase::applicationFontFamilies(id);
     return families.isEmpty() ? QString() : families.first();
 }

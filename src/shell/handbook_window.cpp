@@ -28,7 +28,7 @@ void ClientArea::paintEvent(QPaintEvent *) {
     // Unscaled from the top-left corner; the picture is larger than every
     // client area, so it is cut at the right and bottom edges.
     QPainter painter(this);
-    painter.drawPixmap(QPoint(0, 0), pictures::pixmap(m_look.backdrop, devicePixelRatioF()));
+    painter.drawImage(QPoint(0, 0), pictures::backdrop(m_look.backdrop, devicePixelRatioF()));
 }
 
 void ClientArea::mouseMoveEvent(QMouseEvent *event) {
