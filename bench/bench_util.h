@@ -3,6 +3,10 @@
 // Small helpers shared by the benchmarks: repeat an action, report the median
 // and the spread in milliseconds.
 
+#include "shell/handbook_window.h"
+#include "shell/window_set.h"
+
+#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <algorithm>
 #include <cstdio>
@@ -38,6 +42,28 @@ inline void report(const char *what, const Figures &figures, double targetMs) {
     std::printf("%-52s median %8.3f ms  (min %.3f, max %.3f)  target < %.1f ms  %s\n", what,
                 figures.median, figures.low, figures.high, targetMs,
                 figures.median < targetMs ? "met" : "MISSED");
+}
+
+// Benchmarks run offscreen unless a platform is chosen; call before the
+// application object is made.
+inline void offscreenUnlessChosen() {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+}
+
+// Opening a window: created in its designed state, shown and painted in full,
+// as its first expose asks for. The window is unloaded before each round.
+inline Figures openingTime(WindowSet &windows, WindowId id, int rounds) {
+    return measure(
+        rounds,
+        [&] {
+            windows.unload(id);
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        },
+        [&] {
+            windows.show(id);
+            windows.window(id)->grab();
+        });
 }
 
 } // namespace vielnis::bench

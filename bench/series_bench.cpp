@@ -13,24 +13,14 @@
 using namespace vielnis;
 
 int main(int argc, char *argv[]) {
-    qputenv("QT_QPA_PLATFORM",
-            qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
+    bench::offscreenUnlessChosen();
     QApplication app(argc, argv);
     setUpApplication();
     WindowSet windows([] {});
     registerWindows(windows);
 
     for (WindowId id : {WindowId::Form3, WindowId::Form5, WindowId::Form8}) {
-        const auto ready = bench::measure(
-            30,
-            [&] {
-                windows.unload(id);
-                QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-            },
-            [&] {
-                windows.show(id);
-                windows.window(id)->grab();
-            });
+        const auto ready = bench::openingTime(windows, id, 30);
         const QByteArray what =
             QByteArray("Form") + QByteArray::number(int(id)) + " created, shown and painted";
         bench::report(what.constData(), ready, 40);

@@ -48,8 +48,7 @@ double median(std::vector<double> values) {
 } // namespace
 
 int main(int argc, char *argv[]) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    bench::offscreenUnlessChosen();
     QApplication app(argc, argv);
     const QString dir = QCoreApplication::applicationDirPath();
     const QString bare = QDir(dir).filePath(QStringLiteral("bare_window"));
@@ -82,17 +81,7 @@ int main(int argc, char *argv[]) {
     registerWindows(windows);
     for (int n = 2; n <= kWindowCount; ++n) {
         const auto id = WindowId(n);
-        const auto figures = bench::measure(
-            15,
-            [&] {
-                windows.unload(id);
-                QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-            },
-            [&] {
-                windows.show(id);
-                // A full paint of the window, as its first expose asks for.
-                windows.window(id)->grab();
-            });
+        const auto figures = bench::openingTime(windows, id, 15);
         const QByteArray what =
             QStringLiteral("open Form%1 (created, shown, painted)").arg(n).toLatin1();
         bench::report(what.constData(), figures, 40);

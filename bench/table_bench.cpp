@@ -13,25 +13,14 @@
 using namespace vielnis;
 
 int main(int argc, char *argv[]) {
-    qputenv("QT_QPA_PLATFORM",
-            qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
+    bench::offscreenUnlessChosen();
     QApplication app(argc, argv);
     setUpApplication();
     WindowSet windows([] {});
     registerWindows(windows);
 
     // Window ready: built, shown and painted once.
-    const auto ready = bench::measure(
-        30,
-        [&] {
-            windows.unload(WindowId::Form2);
-            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        },
-        [&] {
-            windows.show(WindowId::Form2);
-            // A full paint of the window, as its first expose asks for.
-            windows.window(WindowId::Form2)->grab();
-        });
+    const auto ready = bench::openingTime(windows, WindowId::Form2, 30);
     bench::report("Form2 created, shown and painted", ready, 40);
 
     HandbookWindow *table = windows.window(WindowId::Form2);

@@ -4,6 +4,7 @@
 #include "pages/page_controls.h"
 #include "shell/controls.h"
 #include "shell/design_button.h"
+#include "table/table_colours.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -17,8 +18,6 @@ namespace {
 using pages::kPageYellow;
 using pages::kTitleGreen;
 
-const QColor kSubstanceBlue(0x80, 0x80, 0xFF);
-const QColor kButtonFace(0xFF, 0xFF, 0xC0);
 const QColor kRed(0xFF, 0x00, 0x00);
 const QColor kBlue(0x00, 0x00, 0xFF);
 const QColor kBrown(0x80, 0x40, 0x00);
@@ -43,11 +42,11 @@ struct Panel {
 const Panel kPanels[] = {
     {"Picture1",
      {360, 1320, 3495, 615},
-     kBlue,
+     table::kElementFields,
      {"Label2", "Ziņas par elementu", {120, 120, 3135, 375}, kCaptionFont, kPageYellow, kCentred}},
     {"Picture2",
      {360, 4250, 3495, 615},
-     kSubstanceBlue,
+     table::kSubstanceFields,
      {"Label1",
       "Ziņas par vienkāršu  vielu",
       {0, 120, 3375, 375},
@@ -67,11 +66,11 @@ struct Swatch {
 };
 
 const Swatch kSwatches[] = {
-    {"CommandButton1", " s-elementi", {360, 2040, 1695, 615}, kButtonFace, kRed},
-    {"CommandButton3", " d-elementi", {2160, 2040, 1695, 615}, kButtonFace, kBlue},
-    {"CommandButton2", " p-elementi", {360, 2760, 1695, 615}, kButtonFace, kBrown},
-    {"CommandButton4", " f-elementi", {2160, 2760, 1695, 615}, kButtonFace, kBlockGreen},
-    {"CommandButton5", "", {360, 3480, 3495, 680}, kPageYellow, Qt::black},
+    {"CommandButton1", " s-elementi", {360, 2040, 1695, 615}, table::kMetalFace, kRed},
+    {"CommandButton3", " d-elementi", {2160, 2040, 1695, 615}, table::kMetalFace, kBlue},
+    {"CommandButton2", " p-elementi", {360, 2760, 1695, 615}, table::kMetalFace, kBrown},
+    {"CommandButton4", " f-elementi", {2160, 2760, 1695, 615}, table::kMetalFace, kBlockGreen},
+    {"CommandButton5", "", {360, 3480, 3495, 680}, table::kNonmetalFace, Qt::black},
 };
 
 // Lies over the last swatch.

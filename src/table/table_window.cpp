@@ -8,6 +8,7 @@
 #include "shell/twips.h"
 #include "shell/window_set.h"
 #include "table/field_box.h"
+#include "table/table_colours.h"
 #include "table/modification_picker.h"
 #include "table/symbol_picture.h"
 
@@ -27,14 +28,14 @@ using catalogue::ElementRecord;
 
 // Colours of the window.
 const QColor kLabelGreen(0x00, 0xFF, 0x00);
-const QColor kYellow(0xFF, 0xFF, 0x00);
+const QColor kYellow = table::kFieldText;
 const QColor kRed(0xFF, 0x00, 0x00);
-const QColor kElementGroup(0x00, 0x00, 0xFF);
-const QColor kSubstanceGroup(0x80, 0x80, 0xFF);
+const QColor kElementGroup = table::kElementFields;
+const QColor kSubstanceGroup = table::kSubstanceFields;
 const QColor kMaroon(0x80, 0x00, 0x00);
 const QColor kOxideEmpty(0xFF, 0xFF, 0xFF);
-const QColor kNonmetalFace(0xFF, 0xFF, 0x00);
-const QColor kMetalFace(0xFF, 0xFF, 0xC0);
+using table::kMetalFace;
+using table::kNonmetalFace;
 
 const char *const kBoilingCaption = "Viršanas t°C";
 const char *const kMeltingCaption = "Kušanas t°C";
