@@ -9,6 +9,8 @@
 #include "series/metal_series_window.h"
 #include "series/nonmetal_series_window.h"
 #include "shell/design_fonts.h"
+#include "solubility/solubility_legend_window.h"
+#include "solubility/solubility_window.h"
 #include "shell/handbook_window.h"
 #include "shell/start_window.h"
 #include "shell/window_set.h"
@@ -75,6 +77,12 @@ void registerWindows(WindowSet &windows) {
     });
     windows.setFactory(WindowId::Form7, [](WindowSet &set) -> HandbookWindow * {
         return new BiographyWindow(set);
+    });
+    windows.setFactory(WindowId::Form9, [](WindowSet &set) -> HandbookWindow * {
+        return new SolubilityWindow(set);
+    });
+    windows.setFactory(WindowId::Form10, [](WindowSet &set) -> HandbookWindow * {
+        return new SolubilityLegendWindow(set);
     });
     windows.setFactory(WindowId::Form11,
                        [](WindowSet &set) -> HandbookWindow * { return new HelpWindow(set); });

@@ -1,0 +1,76 @@
+#include "solubility/header_image.h"
+
+#include <QCoreApplication>
+#include <QEvent>
+#include <QPainter>
+
+namespace vielnis::solubility {
+
+namespace {
+
+const QColor kFrameColour(0x00, 0x00, 0x00);
+constexpr int kFrameWidth = 1; // the picture keeps clear of the frame
+
+// Posted to an image after its frame was set: by the time it arrives the
+// handler that set the frame has finished.
+const QEvent::Type kFrameCheck = QEvent::Type(QEvent::registerEventType());
+
+} // namespace
+
+HeaderImage::HeaderImage(QWidget *parent, const char *name, const IonFormula &formula,
+                         const Twips &rect)
+    : QWidget(parent), m_formula(formula), m_picture(formula) {
+    setObjectName(QString::fromLatin1(name));
+    setGeometry(rect.toPixels());
+    setCursor(Qt::ArrowCursor);
+}
+
+void HeaderImage::setFramed(bool framed) {
+    m_framed = framed;
+    if (!m_checkPosted) {
+        m_checkPosted = true;
+        QCoreApplication::postEvent(this, new QEvent(kFrameCheck));
+    }
+}
+
+bool HeaderImage::event(QEvent *event) {
+    if (event->type() == kFrameCheck) {
+        m_checkPosted = false;
+        if (m_framed != m_shownFramed) {
+            m_shownFramed = m_framed;
+            // Only the frame's own line changes; the picture stays as it is.
+            const QRect inner =
+                rect().adjusted(kFrameWidth, kFrameWidth, -kFrameWidth, -kFrameWidth);
+            update(QRegion(rect()).subtracted(QRegion(inner)));
+        }
+        return true;
+    }
+    return QWidget::event(event);
+}
+
+const QPixmap &HeaderImage::formulaPixmap() {
+    const qreal ratio = devicePixelRatioF();
+    if (m_pixmap.isNull() || m_pixmap.devicePixelRatio() != ratio) {
+        m_pixmap = QPixmap((QSizeF(size()) * ratio).toSize());
+        m_pixmap.setDevicePixelRatio(ratio);
+        m_pixmap.fill(Qt::transparent);
+        QPainter painter(&m_pixmap);
+        m_picture.draw(
+            painter, QRectF(rect().adjusted(kFrameWidth, kFrameWidth, -kFrameWidth, -kFrameWidth)),
+            QColor::fromRgb(kYellow));
+    }
+    return m_pixmap;
+}
+
+void HeaderImage::paintEvent(QPaintEvent *) {
+    QPainter painter(this);
+    painter.drawPixmap(0, 0, formulaPixmap());
+    if (m_framed) {
+        painter.setPen(QPen(kFrameColour, kFrameWidth));
+        painter.setBrush(Qt::NoBrush);
+        // One logical pixel wide, just inside the edges, at any scaling.
+        painter.drawRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5));
+    }
+}
+
+} // namespace vielnis::solubility

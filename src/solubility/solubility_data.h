@@ -1,0 +1,78 @@
+#pragma once
+
+// The facts of the solubility table: its marks and their colours, the ions of
+// its rows and columns, the grid of marks and the places of cells and header
+// images. Plain data; the windows lay themselves out from it.
+
+#include "shell/design_fonts.h"
+#include "shell/twips.h"
+
+#include <QRgb>
+#include <QString>
+#include <array>
+
+namespace vielnis::solubility {
+
+constexpr int kRows = 14;    // cations
+constexpr int kColumns = 13; // anions
+
+// How an ion's formula is written: the symbols with their atom counts (every
+// digit of body is a count, written lowered) and the charge, written raised.
+struct IonFormula {
+    const char *body;   // "SO4", "NH4", "Fe"
+    const char *charge; // "2-", "+", "3+"
+};
+
+// A row of the table.
+struct Cation {
+    IonFormula formula;
+    const char *key;        // first part of the cell names of the row
+    const char *cellSuffix; // last part of the cell names of the row ("" for most rows)
+    const char *leftImage;  // header image at the left end of the row
+    const char *rightImage; // header image at the right end of the row
+};
+
+// A column of the table; its key is also the name of its header image.
+struct Anion {
+    IonFormula formula;
+    const char *key;
+};
+
+// Colours and fonts the table and its legend share.
+constexpr QRgb kTitleGreen = 0x00FF00;
+constexpr QRgb kYellow = 0xFFFF00;                     // header formulas, legend texts
+constexpr FontSpec kMarkFont{Face::Serif, 8.25, true}; // cell and swatch captions
+
+// A solubility mark: its caption and the background of the cells that show it.
+struct Mark {
+    const char *caption;
+    QRgb cellColour;
+};
+
+// The seven marks in the order the legend explains them, then the water cell,
+// which shows no mark.
+constexpr std::array<Mark, 8> kMarks = {{
+    {"Š", 0x80FF80},  // soluble, more than 1 g in 100 g of water
+    {"M", 0x8080FF},  // slightly soluble, 0,001 g to 1 g
+    {"N", 0xFF8080},  // insoluble, less than 0,001 g
+    {"00", 0xFFFF80}, // unlimited solubility
+    {"ŠS", 0xFFC0FF}, // unstable, decomposes giving off a gas
+    {"+", 0xC0C0FF},  // reacts with water
+    {"-", 0xFFC080},  // not obtained
+    {"", 0xC0FFC0},   // water, the H+ x OH- cell
+}};
+
+const std::array<Cation, kRows> &cations();
+const std::array<Anion, kColumns> &anions();
+
+// The mark of the cell in row r, column c.
+const Mark &cellMark(int row, int column);
+// The cell's design name: cation key, anion key, row suffix ("AgBr", "FeSO41").
+QString cellName(int row, int column);
+
+Twips cellRect(int row, int column);
+Twips anionImageRect(int column);
+Twips leftImageRect(int row);
+Twips rightImageRect(int row);
+
+} // namespace vielnis::solubility

@@ -1,0 +1,108 @@
+#include "solubility/solubility_window.h"
+
+#include "resources/pictures.h"
+#include "shell/common_buttons.h"
+#include "shell/controls.h"
+#include "shell/design_button.h"
+#include "solubility/header_image.h"
+
+namespace vielnis {
+
+using namespace solubility;
+
+namespace {
+
+const LabelSpec kTitle{"lblnos",
+                       "SKĀBJU, BĀZU UN SĀĻU ŠĶĪDĪBA ŪDENĪ",
+                       {840, 240, 8175, 495},
+                       {Face::Serif, 20.25, true},
+                       QColor::fromRgb(kTitleGreen)};
+
+} // namespace
+
+SolubilityWindow::SolubilityWindow(WindowSet &windows) : HandbookWindow(WindowId::Form9, windows) {
+    makeLabel(client(), kTitle);
+    buildHeaders();
+    buildCells();
+    DesignButton *legend = addLegendButton(*this, "Command2");
+    connect(legend, &QPushButton::clicked, this, [this] { forwardAndDestroy(WindowId::Form10); });
+    connect(client(), &ClientArea::backgroundMouseMove, this, &SolubilityWindow::ClearHeaderFrames);
+    setTabOrderOfControls();
+}
+
+void SolubilityWindow::buildHeaders() {
+    for (int column = 0; column < kColumns; ++column) {
+        const Anion &anion = anions()[std::size_t(column)];
+        m_anionImages[std::size_t(column)] =
+            new HeaderImage(client(), anion.key, anion.formula, anionImageRect(column));
+    }
+    for (int row = 0; row < kRows; ++row) {
+        const Cation &cation = cations()[std::size_t(row)];
+        m_leftImages[std::size_t(row)] =
+            new HeaderImage(client(), cation.leftImage, cation.formula, leftImageRect(row));
+        m_rightImages[std::size_t(row)] =
+            new HeaderImage(client(), cation.rightImage, cation.formula, rightImageRect(row));
+    }
+}
+
+void SolubilityWindow::buildCells() {
+    const QFont font = designFont(kMarkFont);
+    const QCursor hand = pictures::cursor(pictures::Cursor::PointingHand);
+    // Row by row, so where two rows overlap the lower row's cell lies on top.
+    for (int row = 0; row < kRows; ++row)
+        for (int column = 0; column < kColumns; ++column) {
+            const Mark &mark = cellMark(row, column);
+            auto *cell = new DesignButton(client());
+            cell->setObjectName(cellName(row, column));
+            cell->setGeometry(cellRect(row, column).toPixels());
+            cell->setFaceColour(QColor::fromRgb(mark.cellColour));
+            cell->setText(QString::fromUtf8(mark.caption));
+            cell->setFont(font);
+            cell->setCursor(hand);
+            cell->setMouseTracking(true);
+            // The face does not change under the pointer, so entering and
+            // leaving a cell need not repaint it.
+            cell->ensurePolished();
+            cell->setAttribute(Qt::WA_Hover, false);
+            // A cell reacts to the pointer only; a click shows the pressed look
+            // and does nothing.
+            connect(cell, &DesignButton::mouseMoved, this,
+                    [this, row, column] { cellMouseMove(row, column); });
+        }
+}
+
+void SolubilityWindow::setTabOrderOfControls() {
+    // The cells row by row come first, then the buttons; the first cell holds
+    // the focus when the window opens.
+    QWidget *first = client()->findChild<QWidget *>(cellName(0, 0));
+    QWidget *previous = nullptr;
+    auto chain = [&previous](QWidget *next) {
+        if (previous && next)
+            setTabOrder(previous, next);
+        previous = next;
+    };
+    for (int row = 0; row < kRows; ++row)
+        for (int column = 0; column < kColumns; ++column)
+            chain(client()->findChild<QWidget *>(cellName(row, column)));
+    for (const char *button : {"Command1", "Command2", "Command3", "Command4"})
+        chain(client()->findChild<QWidget *>(QString::fromLatin1(button)));
+    first->setFocus();
+}
+
+void SolubilityWindow::ClearHeaderFrames() {
+    for (HeaderImage *image : m_anionImages)
+        image->setFramed(false);
+    for (int row = 0; row < kRows; ++row) {
+        m_leftImages[std::size_t(row)]->setFramed(false);
+        m_rightImages[std::size_t(row)]->setFramed(false);
+    }
+}
+
+void SolubilityWindow::cellMouseMove(int row, int column) {
+    ClearHeaderFrames();
+    m_anionImages[std::size_t(column)]->setFramed(true);
+    m_leftImages[std::size_t(row)]->setFramed(true);
+    m_rightImages[std::size_t(row)]->setFramed(true);
+}
+
+} // namespace vielnis
