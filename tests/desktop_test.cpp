@@ -42,8 +42,8 @@ private slots:
         QTest::addColumn<QString>("name");
         auto row = [](const char *tag, int form, const char *element, const char *control,
                       const char *name) {
-            QTest::newRow(tag) << form << QString::fromUtf8(element)
-                               << QString::fromUtf8(control) << QString::fromUtf8(name);
+            QTest::newRow(tag) << form << QString::fromUtf8(element) << QString::fromUtf8(control)
+                               << QString::fromUtf8(name);
         };
         row("start entry", 1, "", "KEPT", "ĶĪMISKO ELEMENTU PERIODISKĀ TABULA");
         row("start about entry", 1, "", "PAR", "PAR PROGRAMMU");
@@ -61,6 +61,14 @@ private slots:
         row("metal symbol", 3, "", "Li", "Litijs, Li");
         row("metal hydrogen", 3, "", "H", "Ūdeņradis, H");
         row("non-metal arsenic", 5, "", "eAs", "Arsēns, As");
+        row("solubility cell", 9, "", "AgBr",
+            "Ag + un Br -: nešķīstoša viela (< 0,001 g / 100 g ūdens)");
+        row("second iron row", 9, "", "FeSO42",
+            "Fe 3+ un SO4 2-: šķīstoša viela (> 1 g / 100 g ūdens)");
+        row("water cell", 9, "", "HOH", "H + un OH -: ūdens");
+        row("anion image", 9, "", "SO4", "anjons SO4 2-");
+        row("cation image", 9, "", "Fe3", "katjons Fe 3+");
+        row("solubility legend", 9, "", "Command2", "Apzīmējumi");
     }
     void accessibleNames() {
         QFETCH(int, form);
@@ -107,15 +115,33 @@ private slots:
         QTest::addColumn<QString>("from");
         QTest::addColumn<QString>("keys"); // R, L, U, D
         QTest::addColumn<QString>("to");
-        QTest::newRow("along period 1") << "H" << "R" << "He";
-        QTest::newRow("down group 18") << "He" << "DD" << "Ar";
-        QTest::newRow("back along period 2") << "Ne" << "LL" << "O";
-        QTest::newRow("down the s block") << "H" << "DDDDDD" << "Fr";
-        QTest::newRow("lanthanum to actinium") << "La" << "D" << "Ac";
-        QTest::newRow("actinium on to the lanthanide row") << "Ac" << "D" << "Ce";
-        QTest::newRow("lanthanides to actinides") << "Ce" << "D" << "Th";
-        QTest::newRow("edge stays") << "Lr" << "RD" << "Lr";
-        QTest::newRow("gap in period 7") << "Uub" << "R" << "Uuq";
+        QTest::newRow("along period 1") << "H"
+                                        << "R"
+                                        << "He";
+        QTest::newRow("down group 18") << "He"
+                                       << "DD"
+                                       << "Ar";
+        QTest::newRow("back along period 2") << "Ne"
+                                             << "LL"
+                                             << "O";
+        QTest::newRow("down the s block") << "H"
+                                          << "DDDDDD"
+                                          << "Fr";
+        QTest::newRow("lanthanum to actinium") << "La"
+                                               << "D"
+                                               << "Ac";
+        QTest::newRow("actinium on to the lanthanide row") << "Ac"
+                                                           << "D"
+                                                           << "Ce";
+        QTest::newRow("lanthanides to actinides") << "Ce"
+                                                  << "D"
+                                                  << "Th";
+        QTest::newRow("edge stays") << "Lr"
+                                    << "RD"
+                                    << "Lr";
+        QTest::newRow("gap in period 7") << "Uub"
+                                         << "R"
+                                         << "Uuq";
     }
     void arrowKeysMoveThroughTheTable() {
         QFETCH(QString, from);

@@ -110,6 +110,25 @@ QString cellName(int row, int column) {
            QString::fromLatin1(kAnions[std::size_t(column)].key) + QString::fromLatin1(suffix);
 }
 
+namespace {
+QString plainFormula(const IonFormula &formula) {
+    return QString::fromUtf8(formula.body) + QLatin1Char(' ') + QString::fromUtf8(formula.charge);
+}
+} // namespace
+
+QString cellDescription(int row, int column) {
+    QString meaning = QString::fromUtf8(cellMark(row, column).meaning);
+    meaning.remove(0, 3); // the legend's " - "
+    return QStringLiteral("%1 un %2: %3")
+        .arg(plainFormula(cations()[std::size_t(row)].formula),
+             plainFormula(anions()[std::size_t(column)].formula), meaning);
+}
+
+QString ionDescription(const IonFormula &formula, bool cation) {
+    return (cation ? QStringLiteral("katjons ") : QStringLiteral("anjons ")) +
+           plainFormula(formula);
+}
+
 Twips cellRect(int row, int column) {
     return {kGridLeft + kColumnPitch * column, kGridTop + kRowPitch * row, kCellWidth, kCellHeight};
 }

@@ -43,23 +43,25 @@ constexpr QRgb kTitleGreen = 0x00FF00;
 constexpr QRgb kYellow = 0xFFFF00;                     // header formulas, legend texts
 constexpr FontSpec kMarkFont{Face::Serif, 8.25, true}; // cell and swatch captions
 
-// A solubility mark: its caption and the background of the cells that show it.
+// A solubility mark: its caption, the background of the cells that show it
+// and what it means, as the legend says it.
 struct Mark {
     const char *caption;
     QRgb cellColour;
+    const char *meaning;
 };
 
 // The seven marks in the order the legend explains them, then the water cell,
 // which shows no mark.
 constexpr std::array<Mark, 8> kMarks = {{
-    {"Š", 0x80FF80},  // soluble, more than 1 g in 100 g of water
-    {"M", 0x8080FF},  // slightly soluble, 0,001 g to 1 g
-    {"N", 0xFF8080},  // insoluble, less than 0,001 g
-    {"00", 0xFFFF80}, // unlimited solubility
-    {"ŠS", 0xFFC0FF}, // unstable, decomposes giving off a gas
-    {"+", 0xC0C0FF},  // reacts with water
-    {"-", 0xFFC080},  // not obtained
-    {"", 0xC0FFC0},   // water, the H+ x OH- cell
+    {"Š", 0x80FF80, " - šķīstoša viela (> 1 g / 100 g ūdens)"},
+    {"M", 0x8080FF, " - mazšķīstoša viela (0,001 g -1 g / 100 g ūdens)"},
+    {"N", 0xFF8080, " - nešķīstoša viela (< 0,001 g / 100 g ūdens)"},
+    {"00", 0xFFFF80, " - šķīdība ir neierobežota"},
+    {"ŠS", 0xFFC0FF, " - nestabilas vielas šķīdums - sadalās, izdalot gāzi"},
+    {"+", 0xC0C0FF, " - viela reaģē ar ūdeni"},
+    {"-", 0xFFC080, " - viela nav iegūta"},
+    {"", 0xC0FFC0, " - ūdens"}, // the H+ x OH- cell, which shows no mark
 }};
 
 const std::array<Cation, kRows> &cations();
@@ -69,6 +71,11 @@ const std::array<Anion, kColumns> &anions();
 const Mark &cellMark(int row, int column);
 // The cell's design name: cation key, anion key, row suffix ("AgBr", "FeSO41").
 QString cellName(int row, int column);
+
+// What a cell or header image stands for, in words a screen reader can say:
+// "Ag + un Br -: nešķīstoša viela (< 0,001 g / 100 g ūdens)", "anjons SO4 2-".
+QString cellDescription(int row, int column);
+QString ionDescription(const IonFormula &formula, bool cation);
 
 Twips cellRect(int row, int column);
 Twips anionImageRect(int column);

@@ -29,22 +29,17 @@ struct LegendRow {
     bool boldMark;
     const char *label;
     int labelWidth;
-    const char *text;
 };
 
 // Top to bottom.
 constexpr LegendRow kLegendRows[] = {
-    {"CommandButton1", 0, kPaleSoluble, true, "Label2", 5175,
-     " - šķīstoša viela (> 1 g / 100 g ūdens)"},
-    {"CommandButton2", 1, std::nullopt, true, "Label3", 5055,
-     " - mazšķīstoša viela (0,001 g -1 g / 100 g ūdens)"},
-    {"CommandButton7", 2, std::nullopt, true, "Label4", 4815,
-     " - nešķīstoša viela (< 0,001 g / 100 g ūdens)"},
-    {"CommandButton6", 3, std::nullopt, true, "Label5", 2895, " - šķīdība ir neierobežota"},
-    {"CommandButton5", 4, std::nullopt, true, "Label6", 5175,
-     " - nestabilas vielas šķīdums - sadalās, izdalot gāzi"},
-    {"CommandButton4", 5, std::nullopt, false, "Label7", 4215, " - viela reaģē ar ūdeni"},
-    {"CommandButton3", 6, std::nullopt, true, "Label8", 4215, " - viela nav iegūta"},
+    {"CommandButton1", 0, kPaleSoluble, true, "Label2", 5175},
+    {"CommandButton2", 1, std::nullopt, true, "Label3", 5055},
+    {"CommandButton7", 2, std::nullopt, true, "Label4", 4815},
+    {"CommandButton6", 3, std::nullopt, true, "Label5", 2895},
+    {"CommandButton5", 4, std::nullopt, true, "Label6", 5175},
+    {"CommandButton4", 5, std::nullopt, false, "Label7", 4215},
+    {"CommandButton3", 6, std::nullopt, true, "Label8", 4215},
 };
 
 constexpr int kFirstTop = 960;
@@ -73,7 +68,7 @@ SolubilityLegendWindow::SolubilityLegendWindow(WindowSet &windows)
         swatch->setFont(designFont(font));
 
         makeLabel(client(), {row.label,
-                             row.text,
+                             mark.meaning,
                              {kTextLeft, top, row.labelWidth, kRowHeight},
                              kTextFont,
                              QColor::fromRgb(kYellow),

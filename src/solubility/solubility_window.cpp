@@ -35,6 +35,7 @@ void SolubilityWindow::buildHeaders() {
         const Anion &anion = anions()[std::size_t(column)];
         m_anionImages[std::size_t(column)] =
             new HeaderImage(client(), anion.key, anion.formula, anionImageRect(column));
+        m_anionImages[std::size_t(column)]->setAccessibleName(ionDescription(anion.formula, false));
     }
     for (int row = 0; row < kRows; ++row) {
         const Cation &cation = cations()[std::size_t(row)];
@@ -42,6 +43,8 @@ void SolubilityWindow::buildHeaders() {
             new HeaderImage(client(), cation.leftImage, cation.formula, leftImageRect(row));
         m_rightImages[std::size_t(row)] =
             new HeaderImage(client(), cation.rightImage, cation.formula, rightImageRect(row));
+        for (HeaderImage *image : {m_leftImages[std::size_t(row)], m_rightImages[std::size_t(row)]})
+            image->setAccessibleName(ionDescription(cation.formula, true));
     }
 }
 
@@ -58,6 +61,7 @@ void SolubilityWindow::buildCells() {
             cell->setFaceColour(QColor::fromRgb(mark.cellColour));
             cell->setText(QString::fromUtf8(mark.caption));
             cell->setFont(font);
+            cell->setAccessibleName(cellDescription(row, column));
             cell->setCursor(hand);
             cell->setMouseTracking(true);
             // The face does not change under the pointer, so entering and
