@@ -70,42 +70,47 @@ int main(int argc, char *argv[]) {
     HandbookWindow *table = open(windows, WindowId::Form2);
     QWidget *iron = find(table, "cmdFe");
     QWidget *sodium = find(table, "cmdNa");
-    bench::report("element click (Fe, Na)", alternate(rounds, [&](bool flip) {
-                      QTest::mouseClick(flip ? iron : sodium, Qt::LeftButton);
-                  }),
-                  1.0);
+    bench::report(
+        "element click (Fe, Na)",
+        alternate(rounds,
+                  [&](bool flip) { QTest::mouseClick(flip ? iron : sodium, Qt::LeftButton); }),
+        1.0);
     QTest::mouseClick(find(table, "cmdP"), Qt::LeftButton);
     auto *picker = static_cast<ModificationPicker *>(find(table, "Combo1"));
-    bench::report("picker choice (red, black phosphorus)", alternate(rounds, [&](bool flip) {
-                      // What choosing an entry from the list does to the picker.
-                      picker->setCurrentIndex(flip ? 1 : 2);
-                  }),
+    bench::report("picker choice (red, black phosphorus)",
+                  alternate(rounds,
+                            [&](bool flip) {
+                                // What choosing an entry from the list does to the picker.
+                                picker->setCurrentIndex(flip ? 1 : 2);
+                            }),
                   1.0);
     windows.unload(WindowId::Form2);
 
     HandbookWindow *metals = open(windows, WindowId::Form3);
     QWidget *silver = find(metals, "Ag");
     QWidget *copper = find(metals, "Cu");
-    bench::report("metal series click (Ag, Cu)", alternate(rounds, [&](bool flip) {
-                      QTest::mouseClick(flip ? silver : copper, Qt::LeftButton);
-                  }),
-                  1.0);
+    bench::report(
+        "metal series click (Ag, Cu)",
+        alternate(rounds,
+                  [&](bool flip) { QTest::mouseClick(flip ? silver : copper, Qt::LeftButton); }),
+        1.0);
     windows.unload(WindowId::Form3);
 
     HandbookWindow *nonmetals = open(windows, WindowId::Form5);
     QWidget *oxygen = find(nonmetals, "O");
     QWidget *arsenic = find(nonmetals, "eAs");
-    bench::report("non-metal series click (O, As)", alternate(rounds, [&](bool flip) {
-                      QTest::mouseClick(flip ? oxygen : arsenic, Qt::LeftButton);
-                  }),
-                  1.0);
+    bench::report(
+        "non-metal series click (O, As)",
+        alternate(rounds,
+                  [&](bool flip) { QTest::mouseClick(flip ? oxygen : arsenic, Qt::LeftButton); }),
+        1.0);
     windows.unload(WindowId::Form5);
 
     HandbookWindow *solubility = open(windows, WindowId::Form9);
     QWidget *silverBromide = find(solubility, "AgBr");
     QWidget *ironSulphate = find(solubility, "FeSO42");
-    bench::report("solubility cell mouse move (AgBr, FeSO42)",
-                  alternate(rounds, [&](bool flip) { pointAt(flip ? silverBromide : ironSulphate); }),
-                  1.0);
+    bench::report(
+        "solubility cell mouse move (AgBr, FeSO42)",
+        alternate(rounds, [&](bool flip) { pointAt(flip ? silverBromide : ironSulphate); }), 1.0);
     return 0;
 }

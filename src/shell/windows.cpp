@@ -9,30 +9,45 @@
 #include "series/metal_series_window.h"
 #include "series/nonmetal_series_window.h"
 #include "shell/design_fonts.h"
-#include "solubility/solubility_legend_window.h"
-#include "solubility/solubility_window.h"
 #include "shell/handbook_window.h"
 #include "shell/start_window.h"
 #include "shell/window_set.h"
+#include "solubility/solubility_legend_window.h"
+#include "solubility/solubility_window.h"
 #include "table/table_window.h"
 
 #include <QApplication>
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
 #include <QLocale>
-#include <QTranslator>
 #include <QPalette>
+#include <QPixmapCache>
 #include <QStyle>
 #include <QStyleFactory>
+#include <QTranslator>
 
 namespace vielnis {
 
 void setUpApplication() {
+#ifdef __GLIBC__
+    // Windows come and go all the time, each with megabyte-sized paint
+    // buffers. Keep such buffers in memory of their own, handed back when
+    // freed, so that visiting the windows again and again does not leave the
+    // heap ever larger.
+    mallopt(M_MMAP_THRESHOLD, 64 * 1024);
+#endif
     loadEmbeddedResources();
+    // The style keeps drawn scroll bars and frames in the pixmap cache, keyed
+    // by each new window's palette: every visit adds entries. A small cache
+    // keeps that from adding up over a school day.
+    QPixmapCache::setCacheLimit(256);
     // Qt's own texts in Latvian too, whatever the machine's language.
     QLocale::setDefault(QLocale(QLocale::Latvian, QLocale::Latvia));
     auto *translator = new QTranslator(qApp);
     if (translator->load(QStringLiteral(":/i18n/qtbase_lv.qm")))
         QCoreApplication::installTranslator(translator);
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Windows")));
 
     // The classic grey of three-dimensional edges and menus.
     QPalette palette = QApplication::style()->standardPalette();
@@ -75,9 +90,8 @@ void registerWindows(WindowSet &windows) {
     windows.setFactory(WindowId::Form6, [](WindowSet &set) -> HandbookWindow * {
         return new TableLegendWindow(set);
     });
-    windows.setFactory(WindowId::Form7, [](WindowSet &set) -> HandbookWindow * {
-        return new BiographyWindow(set);
-    });
+    windows.setFactory(WindowId::Form7,
+                       [](WindowSet &set) -> HandbookWindow * { return new BiographyWindow(set); });
     windows.setFactory(WindowId::Form9, [](WindowSet &set) -> HandbookWindow * {
         return new SolubilityWindow(set);
     });
