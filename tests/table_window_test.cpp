@@ -2,6 +2,7 @@
 
 #include "fixture.h"
 
+#include "catalogue/modifications.h"
 #include "shell/design_button.h"
 #include "table/field_box.h"
 #include "table/modification_picker.h"
@@ -11,6 +12,7 @@
 #include <QClipboard>
 #include <QLabel>
 #include <QLineEdit>
+#include <QRandomGenerator>
 
 using namespace vielnis;
 using namespace vielnis::testing;
@@ -590,6 +592,111 @@ private slots:
         // A locked picker opens no list.
         QTest::mouseClick(combo, Qt::LeftButton, {}, QPoint(combo->width() - 5, 10));
         QVERIFY(!combo->view()->isVisible());
+    }
+
+    void pickerSurvivesRandomText_data() {
+        QTest::addColumn<QString>("symbol");
+        QTest::newRow("carbon") << "C";
+        QTest::newRow("phosphorus") << "P";
+        QTest::newRow("tin") << "Sn";
+    }
+    void pickerSurvivesRandomText() {
+        // Ten thousand strings a pupil might type or paste: long ones,
+        // control characters, right-to-left text, parts of names, names in
+        // other letter case, other elements' names. The panel changes only
+        // when the picker ends up holding one of the shown element's own
+        // modification names, and then shows exactly that modification.
+        QFETCH(QString, symbol);
+        const int seed = 4242;
+        QRandomGenerator random(seed);
+        clickElement(symbol);
+        ModificationPicker *combo = picker();
+        QStringList names, allNames;
+        for (const auto &modification : catalogue::modificationTable()) {
+            const QString name =
+                QString::fromUtf8(modification.name.data(), qsizetype(modification.name.size()));
+            allNames << name;
+            if (modification.element == symbol.toStdString())
+                names << name;
+        }
+        const QStringList pieces = allNames + QStringList{"a",        "ē",
+                                                          "ū",        "Ā",
+                                                          " ",        "  ",
+                                                          "\t",       "\n",
+                                                          "\r",       QString(QChar(0)),
+                                                          "\x1b",     "\u202e",
+                                                          "\u200f",   "שלום",
+                                                          "مرحبا",    "ЖЗИ",
+                                                          "🙂",     "%s",
+                                                          "%n",       "(",
+                                                          "[",        "{",
+                                                          "\\",       "\"",
+                                                          "'",        "<b>",
+                                                          "&",        "Bors (kristāliskais)",
+                                                          "Ogleklis", "Ozons"};
+        auto shown = [this] {
+            return QStringList{text("Text4"),
+                               text("Text5"),
+                               text("Text6"),
+                               text("Text8"),
+                               text("txtFru2"),
+                               text("Label6"),
+                               QString::number(field("Text5")->isVisible())};
+        };
+        QMap<QString, QStringList> expectedFor;
+        for (const QString &name : names) {
+            combo->setValue(name);
+            expectedFor.insert(name, shown());
+        }
+        combo->setValue(names.first());
+        // Every value the picker passes through while a string goes in runs
+        // the dispatch, so the last own name it held is what must show.
+        QString applied = names.first();
+        const QMetaObject::Connection follow =
+            connect(combo, &ModificationPicker::valueChanged, this, [&] {
+                if (names.contains(combo->value()))
+                    applied = combo->value();
+            });
+        const QString elementName = text("Text1");
+        for (int i = 0; i < 10000; ++i) {
+            QString typed;
+            const int parts = 1 + int(random.bounded(6u));
+            for (int p = 0; p < parts; ++p) {
+                QString piece = pieces[int(random.bounded(quint32(pieces.size())))];
+                switch (random.bounded(5u)) {
+                case 0:
+                    piece = piece.toLower();
+                    break;
+                case 1:
+                    piece = piece.toUpper();
+                    break;
+                case 2:
+                    piece = piece.left(int(random.bounded(quint32(piece.size() + 1))));
+                    break;
+                default:
+                    break;
+                }
+                typed += piece;
+            }
+            if (random.bounded(50u) == 0)
+                typed = typed.repeated(int(500 + random.bounded(2000u)));
+            combo->lineEdit()->selectAll();
+            if (typed.size() > 40 || random.bounded(2u) == 0) {
+                QApplication::clipboard()->setText(typed);
+                QTest::keyClick(combo->lineEdit(), Qt::Key_V, Qt::ControlModifier);
+            } else {
+                combo->setFocus();
+                typeText(combo, typed);
+            }
+            QVERIFY2(shown() == expectedFor.value(applied),
+                     qPrintable(QStringLiteral("seed %1, string %2: '%3'")
+                                    .arg(seed)
+                                    .arg(i)
+                                    .arg(typed.left(80))));
+            QCOMPARE(text("Text1"), elementName);
+            QCOMPARE(text("txtFru1"), symbol);
+        }
+        disconnect(follow);
     }
 
     void readOnlyFields() {

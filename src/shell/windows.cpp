@@ -35,7 +35,7 @@ void setUpApplication() {
     // buffers. Keep such buffers in memory of their own, handed back when
     // freed, so that visiting the windows again and again does not leave the
     // heap ever larger.
-    mallopt(M_MMAP_THRESHOLD, 64 * 1024);
+    mallopt(M_MMAP_THRESHOLD, 512 * 1024);
 #endif
     loadEmbeddedResources();
     // The style keeps drawn scroll bars and frames in the pixmap cache, keyed
