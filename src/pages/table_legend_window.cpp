@@ -116,27 +116,27 @@ TableLegendWindow::TableLegendWindow(WindowSet &windows)
     : HandbookWindow(WindowId::Form6, windows) {
     makeLabel(client(), kHeading);
 
-    for (const Panel &spec : kPanels) {
+    for (const Panel &look : kPanels) {
         auto *panel = new QFrame(client());
-        panel->setObjectName(QString::fromLatin1(spec.name));
-        panel->setGeometry(spec.rect.toPixels());
+        panel->setObjectName(QString::fromLatin1(look.name));
+        panel->setGeometry(look.rect.toPixels());
         panel->setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
-        fill(panel, spec.fill);
-        QLabel *caption = makeLabel(panel, spec.caption);
+        fill(panel, look.fill);
+        QLabel *caption = makeLabel(panel, look.caption);
         // Places inside a panel count from within its edge.
         const int edge = panel->frameWidth();
         caption->move(caption->pos() + QPoint(edge, edge));
     }
 
-    for (const Swatch &spec : kSwatches) {
+    for (const Swatch &look : kSwatches) {
         auto *swatch = new DesignButton(client());
-        swatch->setObjectName(QString::fromLatin1(spec.name));
-        swatch->setGeometry(spec.rect.toPixels());
-        swatch->setText(QString::fromUtf8(spec.caption));
+        swatch->setObjectName(QString::fromLatin1(look.name));
+        swatch->setGeometry(look.rect.toPixels());
+        swatch->setText(QString::fromUtf8(look.caption));
         swatch->setFont(designFont(kCaptionFont));
-        swatch->setFaceColour(spec.face);
+        swatch->setFaceColour(look.face);
         QPalette palette = swatch->palette();
-        palette.setColor(QPalette::ButtonText, spec.text);
+        palette.setColor(QPalette::ButtonText, look.text);
         swatch->setPalette(palette);
     }
     makeLabel(client(), kNonmetalLabel);

@@ -118,8 +118,8 @@ MetalSeriesWindow::MetalSeriesWindow(WindowSet &windows)
         connect(label, &SymbolLabel::clicked, this, [this, row] { select(row); });
     }
 
-    for (const LabelSpec &spec : kHalfReaction)
-        makeLabel(client(), spec);
+    for (const LabelSpec &look : kHalfReaction)
+        makeLabel(client(), look);
     auto find = [this](const char *name) {
         return client()->findChild<QLabel *>(QString::fromLatin1(name));
     };

@@ -2,15 +2,15 @@
 
 namespace vielnis {
 
-QLabel *makeLabel(QWidget *parent, const LabelSpec &spec) {
-    auto *label = new QLabel(QString::fromUtf8(spec.text), parent);
-    label->setObjectName(QString::fromLatin1(spec.name));
+QLabel *makeLabel(QWidget *parent, const LabelSpec &look) {
+    auto *label = new QLabel(QString::fromUtf8(look.text), parent);
+    label->setObjectName(QString::fromLatin1(look.name));
     label->setTextFormat(Qt::PlainText);
-    label->setGeometry(spec.rect.toPixels());
-    label->setFont(designFont(spec.font));
-    label->setAlignment(spec.alignment);
-    label->setWordWrap(spec.wordWrap);
-    setTextColour(label, spec.colour);
+    label->setGeometry(look.rect.toPixels());
+    label->setFont(designFont(look.font));
+    label->setAlignment(look.alignment);
+    label->setWordWrap(look.wordWrap);
+    setTextColour(label, look.colour);
     // Static texts show the normal pointer, not the window's own cursor.
     label->setCursor(Qt::ArrowCursor);
     return label;

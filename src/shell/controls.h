@@ -19,7 +19,7 @@ struct LabelSpec {
     bool wordWrap = true;
 };
 
-QLabel *makeLabel(QWidget *parent, const LabelSpec &spec);
+QLabel *makeLabel(QWidget *parent, const LabelSpec &look);
 
 void setTextColour(QWidget *widget, const QColor &colour);
 

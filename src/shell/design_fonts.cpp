@@ -46,13 +46,13 @@ void loadEmbeddedResources() {
         heavyFamily = heavy;
 }
 
-QFont designFont(const FontSpec &spec) {
-    QFont font(spec.face == Face::Serif ? serifFamily : heavyFamily);
-    font.setPixelSize(int(std::lround(spec.points * 96.0 / 72.0)));
-    font.setWeight(spec.face == Face::Heavy ? QFont::Black
-                                            : (spec.bold ? QFont::Bold : QFont::Normal));
-    font.setItalic(spec.italic);
-    font.setUnderline(spec.underline);
+QFont designFont(const FontSpec &look) {
+    QFont font(look.face == Face::Serif ? serifFamily : heavyFamily);
+    font.setPixelSize(int(std::lround(look.points * 96.0 / 72.0)));
+    font.setWeight(look.face == Face::Heavy ? QFont::Black
+                                            : (look.bold ? QFont::Bold : QFont::Normal));
+    font.setItalic(look.italic);
+    font.setUnderline(look.underline);
     font.setStyleStrategy(QFont::PreferAntialias);
     return font;
 }

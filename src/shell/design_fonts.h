@@ -23,7 +23,7 @@ void loadEmbeddedResources();
 
 // The font as designed. The size is set in pixels (points at 96 dpi), so text
 // keeps its designed size whatever dpi the display claims.
-QFont designFont(const FontSpec &spec);
+QFont designFont(const FontSpec &look);
 
 inline QFont serif(qreal points, bool bold = false, bool italic = false) {
     return designFont({Face::Serif, points, bold, italic});

@@ -299,8 +299,8 @@ Twips oxideCell(int n) {
     return {7200 + 360 * (n - 1), 6480, 375, 405};
 }
 
-QLabel *makeCaption(QWidget *parent, const CaptionSpec &spec) {
-    return makeLabel(parent, {spec.name, spec.text, spec.rect, kCaptionFont, kYellow,
+QLabel *makeCaption(QWidget *parent, const CaptionSpec &look) {
+    return makeLabel(parent, {look.name, look.text, look.rect, kCaptionFont, kYellow,
                               Qt::AlignHCenter | Qt::AlignTop, true});
 }
 
@@ -464,8 +464,8 @@ DesignButton *TableWindow::neighbour(const DesignButton *from, int key) const {
 }
 
 void TableWindow::buildLabels() {
-    for (const LabelSpec &spec : kGridLabels)
-        makeLabel(client(), spec);
+    for (const LabelSpec &look : kGridLabels)
+        makeLabel(client(), look);
 }
 
 FieldBox *TableWindow::makeField(const char *name, const Twips &rect, const QColor &background) {
@@ -483,15 +483,15 @@ void TableWindow::buildDetails() {
     // The maroon backdrop first, so the oxidation block lies on it.
     new Backdrop(client());
 
-    for (const RecordField &spec : kRecordFields) {
-        QLabel *caption = makeCaption(client(), spec.caption);
-        const QByteArray name = "Text" + QByteArray::number(spec.number);
-        m_text[std::size_t(spec.number)] = makeField(
-            name.constData(), spec.rect, spec.simpleSubstance ? kSubstanceGroup : kElementGroup);
-        nameByCaption(caption, m_text[std::size_t(spec.number)]);
-        if (spec.number == 4) // Text4, the boiling row
+    for (const RecordField &look : kRecordFields) {
+        QLabel *caption = makeCaption(client(), look.caption);
+        const QByteArray name = "Text" + QByteArray::number(look.number);
+        m_text[std::size_t(look.number)] = makeField(
+            name.constData(), look.rect, look.simpleSubstance ? kSubstanceGroup : kElementGroup);
+        nameByCaption(caption, m_text[std::size_t(look.number)]);
+        if (look.number == 4) // Text4, the boiling row
             m_boilingCaption = caption;
-        if (spec.number == 5)
+        if (look.number == 5)
             m_meltingCaption = caption;
     }
 
@@ -700,10 +700,10 @@ void TableWindow::showElement(const ElementRecord &record) {
     m_shown = &record;
 
     // 3. Every field the record gives.
-    for (const RecordField &spec : kRecordFields) {
-        const QString text = spec.value ? qs(record.*spec.value) : QString::number(record.number);
+    for (const RecordField &look : kRecordFields) {
+        const QString text = look.value ? qs(record.*look.value) : QString::number(record.number);
         if (!text.isEmpty())
-            m_text[std::size_t(spec.number)]->setText(text);
+            m_text[std::size_t(look.number)]->setText(text);
     }
     if (!record.nameOrigin.empty())
         m_origin->setText(qs(record.nameOrigin));
