@@ -5,8 +5,9 @@
 
 #include "shell/handbook_window.h"
 #include "shell/window_set.h"
+#include "shell/windows.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QElapsedTimer>
 #include <algorithm>
 #include <cstdio>
@@ -50,6 +51,24 @@ inline void offscreenUnlessChosen() {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
 }
+
+// The application and the handbook's window set, as a benchmark needs them:
+// offscreen unless a platform is chosen, ending observed instead of quitting.
+class Handbook {
+public:
+    Handbook(int &argc, char **argv)
+        : m_platform((offscreenUnlessChosen(), true)), m_application(argc, argv), windows([] {}) {
+        setUpApplication();
+        registerWindows(windows);
+    }
+
+private:
+    bool m_platform;
+    QApplication m_application;
+
+public:
+    WindowSet windows;
+};
 
 // Opening a window: created in its designed state, shown and painted in full,
 // as its first expose asks for. The window is unloaded before each round.

@@ -53,11 +53,8 @@ void pointAt(QWidget *target) {
 } // namespace
 
 int main(int argc, char *argv[]) {
-    bench::offscreenUnlessChosen();
-    QApplication app(argc, argv);
-    setUpApplication();
-    WindowSet windows([] {});
-    registerWindows(windows);
+    bench::Handbook handbook(argc, argv);
+    WindowSet &windows = handbook.windows;
     constexpr int rounds = 500;
 
     HandbookWindow *start = open(windows, WindowId::Form1);

@@ -38,11 +38,8 @@ bool tour(WindowSet &windows) {
 } // namespace
 
 int main(int argc, char *argv[]) {
-    bench::offscreenUnlessChosen();
-    QApplication app(argc, argv);
-    setUpApplication();
-    WindowSet windows([] {});
-    registerWindows(windows);
+    bench::Handbook handbook(argc, argv);
+    WindowSet &windows = handbook.windows;
     windows.show(WindowId::Form1);
 
     if (!tour(windows))

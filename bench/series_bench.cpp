@@ -13,11 +13,8 @@
 using namespace vielnis;
 
 int main(int argc, char *argv[]) {
-    bench::offscreenUnlessChosen();
-    QApplication app(argc, argv);
-    setUpApplication();
-    WindowSet windows([] {});
-    registerWindows(windows);
+    bench::Handbook handbook(argc, argv);
+    WindowSet &windows = handbook.windows;
 
     for (WindowId id : {WindowId::Form3, WindowId::Form5, WindowId::Form8}) {
         const auto ready = bench::openingTime(windows, id, 30);

@@ -51,12 +51,8 @@ private:
 } // namespace
 
 int main(int argc, char *argv[]) {
-    qputenv("QT_QPA_PLATFORM",
-            qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
-    QApplication app(argc, argv);
-    setUpApplication();
-    WindowSet windows([] {});
-    registerWindows(windows);
+    bench::Handbook handbook(argc, argv);
+    WindowSet &windows = handbook.windows;
 
     // Window ready: built, shown and painted once.
     const auto ready = bench::measure(

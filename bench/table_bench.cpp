@@ -13,11 +13,8 @@
 using namespace vielnis;
 
 int main(int argc, char *argv[]) {
-    bench::offscreenUnlessChosen();
-    QApplication app(argc, argv);
-    setUpApplication();
-    WindowSet windows([] {});
-    registerWindows(windows);
+    bench::Handbook handbook(argc, argv);
+    WindowSet &windows = handbook.windows;
 
     // Window ready: built, shown and painted once.
     const auto ready = bench::openingTime(windows, WindowId::Form2, 30);
