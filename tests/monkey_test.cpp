@@ -6,6 +6,7 @@
 
 #include "fixture.h"
 
+#include "solubility/header_image.h"
 #include "table/modification_picker.h"
 
 #include <QAbstractButton>
@@ -27,9 +28,13 @@ const QColor kCyan(0x00, 0xFF, 0xFF);
 // Texts a pupil might type into the picker: names, parts of names, other
 // letter case, nonsense, control characters, right-to-left text.
 const char *const kTypedTexts[] = {
-    "Ozons", "Grafīts", "Dimants", "Fullerēni", "Baltais fosfors", "Sarkanais fosfors",
-    "Trauslā alva", "Skābeklis", "Graf", "ozons", "DIMANTS", "Melnais", "xyz", "12345",
-    "\t", "\x1b", "\b\b\b", "שלום", "مرحبا", "Ūdeņradis", "Bors (kristāliskais)",
+    "Ozons",        "Grafīts",         "Dimants",
+    "Fullerēni",    "Baltais fosfors", "Sarkanais fosfors",
+    "Trauslā alva", "Skābeklis",       "Graf",
+    "ozons",        "DIMANTS",         "Melnais",
+    "xyz",          "12345",           "\t",
+    "\x1b",         "\b\b\b",          "שלום",
+    "مرحبا",        "Ūdeņradis",       "Bors (kristāliskais)",
 };
 
 int envNumber(const char *name, int fallback) {
@@ -99,16 +104,14 @@ class MonkeyTest : public QObject {
         window->activateWindow();
         ++visits[window->objectName()];
         QWidget *popup = QApplication::activePopupWidget();
-        QWidget *keyTarget = popup ? popup
-                                   : (QApplication::focusWidget() ? QApplication::focusWidget()
-                                                                  : window);
+        QWidget *keyTarget =
+            popup ? popup : (QApplication::focusWidget() ? QApplication::focusWidget() : window);
         const quint32 kind = random.bounded(100u);
         auto *menuBar = window->findChild<QMenuBar *>();
         if (kind < 8 && menuBar && !popup) {
             // A menu opened with the mouse and an item clicked in it.
             QAction *title = pick(menuBar->actions());
-            QTest::mouseClick(menuBar, Qt::LeftButton, {},
-                              menuBar->actionGeometry(title).center());
+            QTest::mouseClick(menuBar, Qt::LeftButton, {}, menuBar->actionGeometry(title).center());
             auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
             if (!menu)
                 return;
@@ -156,9 +159,9 @@ class MonkeyTest : public QObject {
                 {Qt::Key_Q, Qt::ControlModifier, "Ctrl+Q"},
             };
             const Key &key = keys[random.bounded(quint32(std::size(keys)))];
-            remember(QStringLiteral("%1: key %2 to %3")
-                         .arg(window->objectName(), QLatin1String(key.name),
-                              keyTarget->objectName()));
+            remember(
+                QStringLiteral("%1: key %2 to %3")
+                    .arg(window->objectName(), QLatin1String(key.name), keyTarget->objectName()));
             QTest::keyClick(keyTarget, key.key, key.modifiers);
         } else if (kind < 99) {
             auto *picker = window->findChild<ModificationPicker *>();
@@ -193,10 +196,9 @@ class MonkeyTest : public QObject {
                 return it.key() + QStringLiteral(" exists twice");
 
         if (HandbookWindow *table = book->windows.window(WindowId::Form2)) {
-            const bool pageOpen = book->windows.exists(WindowId::Form4) ||
-                                  book->windows.exists(WindowId::Form6) ||
-                                  book->windows.exists(WindowId::Form7) ||
-                                  book->windows.exists(WindowId::Form11);
+            const bool pageOpen =
+                book->windows.exists(WindowId::Form4) || book->windows.exists(WindowId::Form6) ||
+                book->windows.exists(WindowId::Form7) || book->windows.exists(WindowId::Form11);
             if (!table->isVisible() && !pageOpen && !tableKept)
                 return QStringLiteral("table window hidden with nothing to return to");
             if (auto *picker = table->findChild<ModificationPicker *>()) {
@@ -228,8 +230,24 @@ class MonkeyTest : public QObject {
                 for (QLabel *label : window->findChildren<QLabel *>())
                     framed += label->property("framed").toBool();
                 if (framed != 1)
-                    return window->objectName() +
-                           QStringLiteral(": %1 framed symbols").arg(framed);
+                    return window->objectName() + QStringLiteral(": %1 framed symbols").arg(framed);
+            }
+        }
+        if (HandbookWindow *solubility = book->windows.window(WindowId::Form9)) {
+            // No frame, or the column's anion and the two ends of one row.
+            QStringList framed;
+            for (auto *image : solubility->findChildren<solubility::HeaderImage *>())
+                if (image->isFramed())
+                    framed << image->objectName();
+            if (!framed.isEmpty()) {
+                int anions = 0, cations = 0;
+                for (auto *image : solubility->findChildren<solubility::HeaderImage *>())
+                    if (image->isFramed())
+                        (image->y() < solubility->findChild<QWidget *>(QStringLiteral("HOH"))->y()
+                             ? anions
+                             : cations) += 1;
+                if (framed.size() != 3 || anions != 1 || cations != 2)
+                    return QStringLiteral("solubility headers framed: ") + framed.join(' ');
             }
         }
         return QString();
@@ -248,9 +266,8 @@ private slots:
                 remember(QStringLiteral("-- ended; a fresh start"));
                 startAfresh();
             }
-            const bool tableWasVisible =
-                book->windows.exists(WindowId::Form2) &&
-                book->windows.window(WindowId::Form2)->isVisible();
+            const bool tableWasVisible = book->windows.exists(WindowId::Form2) &&
+                                         book->windows.window(WindowId::Form2)->isVisible();
             act();
             Handbook::settle();
             // Leaving the table window by its menu keeps it hidden; showing
