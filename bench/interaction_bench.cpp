@@ -52,62 +52,60 @@ void pointAt(QWidget *target) {
 
 } // namespace
 
+enum class Gesture { Point, Click, Choose };
+
+// One interaction: two controls of a window used in turn, so that every event
+// changes what is shown.
+struct Interaction {
+    const char *what;
+    WindowId window;
+    const char *first;
+    const char *second;
+    Gesture gesture;
+    const char *before = nullptr; // clicked once beforehand
+};
+
+const Interaction kInteractions[] = {
+    {"start window hover (MAR, PAR)", WindowId::Form1, "MAR", "PAR", Gesture::Point},
+    {"element click (Fe, Na)", WindowId::Form2, "cmdFe", "cmdNa", Gesture::Click},
+    {"picker choice (red, black phosphorus)", WindowId::Form2, "Sarkanais fosfors",
+     "Melnais fosfors", Gesture::Choose, "cmdP"},
+    {"metal series click (Ag, Cu)", WindowId::Form3, "Ag", "Cu", Gesture::Click},
+    {"non-metal series click (O, As)", WindowId::Form5, "O", "eAs", Gesture::Click},
+    {"solubility cell mouse move (AgBr, FeSO42)", WindowId::Form9, "AgBr", "FeSO42",
+     Gesture::Point},
+};
+
 int main(int argc, char *argv[]) {
     bench::Handbook handbook(argc, argv);
     WindowSet &windows = handbook.windows;
     constexpr int rounds = 500;
-
-    HandbookWindow *start = open(windows, WindowId::Form1);
-    QWidget *mar = find(start, "MAR");
-    QWidget *par = find(start, "PAR");
-    bench::report("start window hover (MAR, PAR)",
-                  alternate(rounds, [&](bool flip) { pointAt(flip ? mar : par); }), 1.0);
-    windows.unload(WindowId::Form1);
-
-    HandbookWindow *table = open(windows, WindowId::Form2);
-    QWidget *iron = find(table, "cmdFe");
-    QWidget *sodium = find(table, "cmdNa");
-    bench::report(
-        "element click (Fe, Na)",
-        alternate(rounds,
-                  [&](bool flip) { QTest::mouseClick(flip ? iron : sodium, Qt::LeftButton); }),
-        1.0);
-    QTest::mouseClick(find(table, "cmdP"), Qt::LeftButton);
-    auto *picker = static_cast<ModificationPicker *>(find(table, "Combo1"));
-    bench::report("picker choice (red, black phosphorus)",
-                  alternate(rounds,
-                            [&](bool flip) {
-                                // What choosing an entry from the list does to the picker.
-                                picker->setCurrentIndex(flip ? 1 : 2);
-                            }),
-                  1.0);
-    windows.unload(WindowId::Form2);
-
-    HandbookWindow *metals = open(windows, WindowId::Form3);
-    QWidget *silver = find(metals, "Ag");
-    QWidget *copper = find(metals, "Cu");
-    bench::report(
-        "metal series click (Ag, Cu)",
-        alternate(rounds,
-                  [&](bool flip) { QTest::mouseClick(flip ? silver : copper, Qt::LeftButton); }),
-        1.0);
-    windows.unload(WindowId::Form3);
-
-    HandbookWindow *nonmetals = open(windows, WindowId::Form5);
-    QWidget *oxygen = find(nonmetals, "O");
-    QWidget *arsenic = find(nonmetals, "eAs");
-    bench::report(
-        "non-metal series click (O, As)",
-        alternate(rounds,
-                  [&](bool flip) { QTest::mouseClick(flip ? oxygen : arsenic, Qt::LeftButton); }),
-        1.0);
-    windows.unload(WindowId::Form5);
-
-    HandbookWindow *solubility = open(windows, WindowId::Form9);
-    QWidget *silverBromide = find(solubility, "AgBr");
-    QWidget *ironSulphate = find(solubility, "FeSO42");
-    bench::report(
-        "solubility cell mouse move (AgBr, FeSO42)",
-        alternate(rounds, [&](bool flip) { pointAt(flip ? silverBromide : ironSulphate); }), 1.0);
+    for (const Interaction &interaction : kInteractions) {
+        HandbookWindow *window = open(windows, interaction.window);
+        if (interaction.before)
+            QTest::mouseClick(find(window, interaction.before), Qt::LeftButton);
+        std::function<void(bool)> step;
+        if (interaction.gesture == Gesture::Choose) {
+            // What choosing an entry from the list does to the picker.
+            auto *picker = static_cast<ModificationPicker *>(find(window, "Combo1"));
+            const int first = picker->findText(QString::fromUtf8(interaction.first));
+            const int second = picker->findText(QString::fromUtf8(interaction.second));
+            step = [=](bool flip) { picker->setCurrentIndex(flip ? first : second); };
+        } else {
+            QWidget *first = find(window, interaction.first);
+            QWidget *second = find(window, interaction.second);
+            const bool click = interaction.gesture == Gesture::Click;
+            step = [=](bool flip) {
+                QWidget *target = flip ? first : second;
+                if (click)
+                    QTest::mouseClick(target, Qt::LeftButton);
+                else
+                    pointAt(target);
+            };
+        }
+        bench::report(interaction.what, alternate(rounds, step), 1.0);
+        windows.unload(interaction.window);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
     return 0;
 }
