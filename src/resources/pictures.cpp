@@ -613,20 +613,6 @@ QImage embeddedPhotograph(Picture picture, qreal devicePixelRatio) {
     return quintptr(raw.data()) % alignof(quint32) == 0 ? pixels : pixels.copy();
 }
 
-// Renders a picture so that it fills an image of the given device size.
-QImage render(Picture picture, QSize deviceSize, qreal devicePixelRatio) {
-    if (isOpaque(picture))
-        return embeddedPhotograph(picture, devicePixelRatio);
-    QImage image(deviceSize, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
-    image.setDevicePixelRatio(devicePixelRatio);
-    QPainter painter(&image);
-    draw(picture, painter,
-         QRectF(0, 0, deviceSize.width() / devicePixelRatio,
-                deviceSize.height() / devicePixelRatio));
-    return image;
-}
-
 QSize deviceSizeFor(QSize logical, qreal devicePixelRatio) {
     return QSize(int(std::ceil(logical.width() * devicePixelRatio - 0.01)),
                  int(std::ceil(logical.height() * devicePixelRatio - 0.01)));
@@ -761,13 +747,11 @@ void paintSilverHand(QPainter &p) {
     p.drawLine(lean.map(QPointF(14.5, 11.5)), lean.map(QPointF(14.5, 16.0)));
 }
 
-// Rendered pictures and cursors, kept for the life of the application. They
-// are dropped when the application object goes away, so no pixmap outlives it.
-QHash<quint64, QPixmap> &pixmapCache();
+// Cursors, kept for the life of the application. They are dropped when the
+// application object goes away, so no pixmap outlives it.
 QHash<quint64, QCursor> &cursorCache();
 
 void dropCaches() {
-    pixmapCache().clear();
     cursorCache().clear();
 }
 
@@ -777,12 +761,6 @@ void registerCleanup() {
         registered = true;
         qAddPostRoutine(dropCaches);
     }
-}
-
-QHash<quint64, QPixmap> &pixmapCache() {
-    static QHash<quint64, QPixmap> cache;
-    registerCleanup();
-    return cache;
 }
 
 QHash<quint64, QCursor> &cursorCache() {
@@ -844,7 +822,7 @@ void draw(Picture picture, QPainter &painter, const QRectF &target) {
             std::hypot(toDevice.m11(), toDevice.m12()) * target.width() / size.width();
         painter.save();
         painter.setRenderHint(QPainter::SmoothPixmapTransform);
-        painter.drawPixmap(target, pixmap(picture, scale), QRectF());
+        painter.drawImage(target, backdrop(picture, scale));
         painter.restore();
         return;
     }
@@ -855,22 +833,6 @@ void draw(Picture picture, QPainter &painter, const QRectF &target) {
     painter.scale(target.width() / size.width(), target.height() / size.height());
     paintPicture(picture, painter);
     painter.restore();
-}
-
-QPixmap pixmap(Picture picture, qreal devicePixelRatio) {
-    if (devicePixelRatio <= 0)
-        devicePixelRatio = 1;
-    QHash<quint64, QPixmap> &cache = pixmapCache();
-    const quint64 key = (quint64(picture) << 32) | quint64(std::llround(devicePixelRatio * 1000));
-    const auto found = cache.constFind(key);
-    if (found != cache.constEnd())
-        return *found;
-    const QSize logical = logicalSize(picture);
-    QPixmap result = QPixmap::fromImage(
-        render(picture, deviceSizeFor(logical, devicePixelRatio), devicePixelRatio));
-    result.setDevicePixelRatio(devicePixelRatio);
-    cache.insert(key, result);
-    return result;
 }
 
 QImage backdrop(Picture picture, qreal devicePixelRatio) {

@@ -33,9 +33,6 @@ QSize logicalSize(Picture picture);
 // Draws the picture scaled into target.
 void draw(Picture picture, QPainter &painter, const QRectF &target);
 
-// The picture at its logical size for the given device pixel ratio; cached.
-QPixmap pixmap(Picture picture, qreal devicePixelRatio);
-
 // The background photograph (Bubbles or BubblesLarge) as an image: the plain
 // copy is the embedded pixels themselves, nothing decoded or copied.
 QImage backdrop(Picture picture, qreal devicePixelRatio);
