@@ -37,13 +37,15 @@ class FieldMemo : public QLabel {
 public:
     explicit FieldMemo(QWidget *parent = nullptr);
 
-    void setText(const QString &text) {
-        if (text != QLabel::text())
-            QLabel::setText(text);
-    }
+    // Writes the text; writing what is shown already changes nothing.
+    // Screen readers are told of every change.
+    void setText(const QString &text);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+    // A label offers a menu only over links; the field offers what a
+    // read-only text field does.
+    void contextMenuEvent(QContextMenuEvent *event) override;
 };
 
 void setFieldColours(QWidget *field, const QColor &background, const QColor &text);
