@@ -1,14 +1,19 @@
 #include "table/field_box.h"
 
+#include "shell/controls.h"
 #include "shell/edges.h"
 
 #include <QPainter>
+#include <QStyle>
+#include <QStyleOptionFrame>
 
 namespace vielnis {
 
 namespace {
 constexpr int kEdge = 2;
-}
+// QLineEdit keeps this much room free on either side of its text line.
+constexpr int kLineMargin = 2;
+} // namespace
 
 void setFieldColours(QWidget *field, const QColor &background, const QColor &text) {
     QPalette palette = field->palette();
@@ -28,6 +33,41 @@ FieldBox::FieldBox(QWidget *parent, bool sunkenEdge) : QLineEdit(parent), m_sunk
     if (m_sunkenEdge)
         setTextMargins(kEdge, kEdge, kEdge, kEdge);
     setContextMenuPolicy(Qt::DefaultContextMenu);
+}
+
+void FieldBox::setDesignFont(const QFont &font) {
+    m_designFont = font;
+    setFont(font);
+    fitText();
+}
+
+void FieldBox::setText(const QString &text) {
+    if (text == QLineEdit::text())
+        return;
+    QLineEdit::setText(text);
+    fitText();
+}
+
+void FieldBox::fitText() {
+    if (!m_designFont)
+        return;
+    QStyleOptionFrame option;
+    initStyleOption(&option);
+    const int line = style()
+                         ->subElementRect(QStyle::SE_LineEditContents, &option, this)
+                         .marginsRemoved(textMargins())
+                         .width() -
+                     2 * kLineMargin;
+    // The line edit scrolls a text wider than its line by at most the
+    // margins' width, so the design font shows a text whole while its
+    // rounded width is no more than the line. A fitted text keeps within the
+    // line, so that it is not scrolled at all.
+    const QString shown = text();
+    const QFont chosen = qRound(QFontMetricsF(*m_designFont).horizontalAdvance(shown)) <= line
+                             ? *m_designFont
+                             : fittedFont(*m_designFont, shown, line - 1);
+    if (chosen != font())
+        setFont(chosen);
 }
 
 void FieldBox::setBackground(const QColor &colour) {

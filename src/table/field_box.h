@@ -3,6 +3,8 @@
 #include <QLabel>
 #include <QLineEdit>
 
+#include <optional>
+
 namespace vielnis {
 
 // A one-line text field of the details panel: its own background and text
@@ -12,11 +14,12 @@ class FieldBox : public QLineEdit {
 public:
     explicit FieldBox(QWidget *parent = nullptr, bool sunkenEdge = true);
 
+    // The font the field's texts are designed in. A text that this font would
+    // not show whole is drawn a little tighter or smaller, that text only.
+    void setDesignFont(const QFont &font);
+
     // Writes the text; writing what is shown already changes nothing.
-    void setText(const QString &text) {
-        if (text != QLineEdit::text())
-            QLineEdit::setText(text);
-    }
+    void setText(const QString &text);
 
     void setBackground(const QColor &colour);
     QColor background() const { return palette().color(QPalette::Base); }
@@ -27,7 +30,10 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
+    void fitText();
+
     bool m_sunkenEdge;
+    std::optional<QFont> m_designFont;
 };
 
 // The multi-line field of the details panel: words wrap at the edge, no
