@@ -279,6 +279,17 @@ private slots:
         QVERIFY2(gap >= blank - 2 && gap < 2 * blank,
                  qPrintable(
                      QStringLiteral("a gap of %1 px where a blank is %2 px").arg(gap).arg(blank)));
+        // Both stand on one baseline: the foot of the words' last letters
+        // and of the potential's "V".
+        auto foot = [&](const QImage &image, int last) {
+            int bottom = -1;
+            for (int x = last - int(10 * ratio); x <= last; ++x)
+                for (int y = 0; y < image.height(); ++y)
+                    if (isYellowInk(image.pixelColor(x, y)))
+                        bottom = qMax(bottom, y);
+            return bottom;
+        };
+        QVERIFY(qAbs(foot(wordsOnly, lastWordInk) - foot(sentence, lastValueInk)) <= 1);
         // Neither text runs to the edge of its label, where it would be cut.
         QVERIFY(lastWordInk < (words->geometry().right() - left) * ratio);
         QVERIFY(lastValueInk < (value->geometry().right() - left) * ratio);

@@ -148,7 +148,7 @@ void MetalSeriesWindow::setSentenceSpacing(QLabel *words) {
     const QFontMetricsF metrics(words->font());
     const qreal blank = QFontMetricsF(m_potential->font()).horizontalAdvance(QLatin1Char(' '));
     const qreal end = words->x() + metrics.horizontalAdvance(words->text()) + blank;
-    m_potential->setIndent(qMax(0, qCeil(end) - m_potential->x()));
+    m_potential->setContentsMargins(qMax(0, qCeil(end) - m_potential->x()), 0, 0, 0);
 }
 
 void MetalSeriesWindow::ResetMetalColours() {
