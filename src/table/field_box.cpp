@@ -37,6 +37,7 @@ FieldBox::FieldBox(QWidget *parent, bool sunkenEdge) : QLineEdit(parent), m_sunk
 
 void FieldBox::setDesignFont(const QFont &font) {
     m_designFont = font;
+    m_widths.clear();
     setFont(font);
     fitText();
 }
@@ -51,21 +52,29 @@ void FieldBox::setText(const QString &text) {
 void FieldBox::fitText() {
     if (!m_designFont)
         return;
-    QStyleOptionFrame option;
-    initStyleOption(&option);
-    const int line = style()
+    const QString shown = text();
+    QFont chosen = *m_designFont;
+    if (!shown.isEmpty()) {
+        if (m_lineSize != size()) {
+            QStyleOptionFrame option;
+            initStyleOption(&option);
+            m_line = style()
                          ->subElementRect(QStyle::SE_LineEditContents, &option, this)
                          .marginsRemoved(textMargins())
                          .width() -
                      2 * kLineMargin;
-    // The line edit scrolls a text wider than its line by at most the
-    // margins' width, so the design font shows a text whole while its
-    // rounded width is no more than the line. A fitted text keeps within the
-    // line, so that it is not scrolled at all.
-    const QString shown = text();
-    const QFont chosen = qRound(QFontMetricsF(*m_designFont).horizontalAdvance(shown)) <= line
-                             ? *m_designFont
-                             : fittedFont(*m_designFont, shown, line - 1);
+            m_lineSize = size();
+        }
+        // The line edit scrolls a text wider than its line by at most the
+        // margins' width, so the design font shows a text whole while its
+        // rounded width is no more than the line. A fitted text keeps within
+        // the line, so that it is not scrolled at all.
+        auto width = m_widths.constFind(shown);
+        if (width == m_widths.cend())
+            width = m_widths.insert(shown, qRound(QFontMetricsF(chosen).horizontalAdvance(shown)));
+        if (*width > m_line)
+            chosen = fittedFont(*m_designFont, shown, m_line - 1);
+    }
     if (chosen != font())
         setFont(chosen);
 }

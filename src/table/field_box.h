@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHash>
 #include <QLabel>
 #include <QLineEdit>
 
@@ -34,6 +35,9 @@ private:
 
     bool m_sunkenEdge;
     std::optional<QFont> m_designFont;
+    int m_line = 0;               // the width of the text line, for a field of m_lineSize
+    QSize m_lineSize{};           // the size m_line was measured for
+    QHash<QString, int> m_widths; // texts shown so far, by their width in the design font
 };
 
 // The multi-line field of the details panel: words wrap at the edge, no
