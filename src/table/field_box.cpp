@@ -1,5 +1,6 @@
 #include "table/field_box.h"
 
+#include "shell/controls.h"
 #include "shell/edges.h"
 
 #include <QAccessible>
@@ -10,12 +11,16 @@
 #include <QGuiApplication>
 #include <QMenu>
 #include <QPainter>
+#include <QStyle>
+#include <QStyleOptionFrame>
 
 namespace vielnis {
 
 namespace {
 constexpr int kEdge = 2;
-}
+// QLineEdit keeps this much room free on either side of its text line.
+constexpr int kLineMargin = 2;
+} // namespace
 
 void setFieldColours(QWidget *field, const QColor &background, const QColor &text) {
     QPalette palette = field->palette();
@@ -35,6 +40,50 @@ FieldBox::FieldBox(QWidget *parent, bool sunkenEdge) : QLineEdit(parent), m_sunk
     if (m_sunkenEdge)
         setTextMargins(kEdge, kEdge, kEdge, kEdge);
     setContextMenuPolicy(Qt::DefaultContextMenu);
+}
+
+void FieldBox::setDesignFont(const QFont &font) {
+    m_designFont = font;
+    m_widths.clear();
+    setFont(font);
+    fitText();
+}
+
+void FieldBox::setText(const QString &text) {
+    if (text == QLineEdit::text())
+        return;
+    QLineEdit::setText(text);
+    fitText();
+}
+
+void FieldBox::fitText() {
+    if (!m_designFont)
+        return;
+    const QString shown = text();
+    QFont chosen = *m_designFont;
+    if (!shown.isEmpty()) {
+        if (m_lineSize != size()) {
+            QStyleOptionFrame option;
+            initStyleOption(&option);
+            m_line = style()
+                         ->subElementRect(QStyle::SE_LineEditContents, &option, this)
+                         .marginsRemoved(textMargins())
+                         .width() -
+                     2 * kLineMargin;
+            m_lineSize = size();
+        }
+        // The line edit scrolls a text wider than its line by at most the
+        // margins' width, so the design font shows a text whole while its
+        // rounded width is no more than the line. A fitted text keeps within
+        // the line, so that it is not scrolled at all.
+        auto width = m_widths.constFind(shown);
+        if (width == m_widths.cend())
+            width = m_widths.insert(shown, qRound(QFontMetricsF(chosen).horizontalAdvance(shown)));
+        if (*width > m_line)
+            chosen = fittedFont(*m_designFont, shown, m_line - 1);
+    }
+    if (chosen != font())
+        setFont(chosen);
 }
 
 void FieldBox::setBackground(const QColor &colour) {
