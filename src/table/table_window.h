@@ -40,6 +40,9 @@ public:
     QString shownAsText() const;
     // Prints the periodic table on one page under the window's title.
     void printTable(QPrinter &printer) const;
+    // Clicks the element's button and gives it the keyboard focus, as a click
+    // with the mouse does.
+    void selectElement(const catalogue::ElementRecord &record);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -63,8 +66,6 @@ private:
     // Keys typed on the window: finding an element, Ctrl+C.
     void setUpKeys();
     bool windowKey(QKeyEvent *event, QWidget *target);
-    // Clicks the element's button and gives it the keyboard focus.
-    void selectElement(const catalogue::ElementRecord &record);
 
     FieldBox *makeField(const char *name, const struct Twips &rect, const QColor &background);
 
