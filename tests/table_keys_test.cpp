@@ -298,7 +298,7 @@ private slots:
                                            "phorus - nesošs \n"
                                            "Elementa atklāšanas gads: 1669\n"
                                            "Izplatība Zemes garozā, %: 0,105\n"
-                                           "Saturs cilvēka organismā, g/70 kg: 770\n"
+                                           "Saturs cilvēka organismā, g/70 kg: 780\n"
                                            "Relatīvā elektronegativitāte: 2,19\n"
                                            "Atoma radiuss, Å ¹: 1,23\n"
                                            "Oksidēšanās pakāpes: -3, +1, +3, +4, +5\n"

@@ -2,7 +2,9 @@
 
 #include "shell/window_id.h"
 
+#include <QMargins>
 #include <QWidget>
+#include <optional>
 
 class QVBoxLayout;
 
@@ -42,7 +44,15 @@ public:
     WindowSet &windows() const { return m_windows; }
     ClientArea *client() const { return m_client; }
 
+    // Places the window, frame included, at the centre of the screen's
+    // available area; a window larger than that area keeps its top-left
+    // corner (title bar, menus, back button) inside it. Where the window
+    // manager's frame is not known yet, the place is corrected once it is.
     void centreOnScreen();
+
+    // Brings the window up shown, normal and active, whatever state it was
+    // left in.
+    void showNormalAndActive();
 
 protected:
     QVBoxLayout *frameLayout() const { return m_layout; }
@@ -52,12 +62,22 @@ protected:
     void forwardAndDestroy(WindowId target);
 
     void closeEvent(QCloseEvent *event) override;
+    void changeEvent(QEvent *event) override;
+    void moveEvent(QMoveEvent *event) override;
+    void showEvent(QShowEvent *event) override;
 
 private:
+    QRect centredFrame(const QSize &frame) const;
+    void correctCentring();
+
     WindowId m_id;
     WindowSet &m_windows;
     QVBoxLayout *m_layout;
     ClientArea *m_client;
+    // The frame margins the last centring assumed, while a correction for
+    // the real ones may still be due.
+    std::optional<QMargins> m_assumedFrame;
+    bool m_wasMinimised = false;
 };
 
 } // namespace vielnis

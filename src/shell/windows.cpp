@@ -29,12 +29,35 @@
 
 namespace vielnis {
 
+namespace {
+
+// A few of Qt's own Latvian texts in the words Latvian desktop programs use
+// (Qt's translation says "Izvēlēties visu").
+class LatvianWording : public QTranslator {
+public:
+    using QTranslator::QTranslator;
+    bool isEmpty() const override { return false; }
+    QString translate(const char *context, const char *sourceText, const char *disambiguation,
+                      int n) const override {
+        Q_UNUSED(context);
+        Q_UNUSED(disambiguation);
+        Q_UNUSED(n);
+        if (qstrcmp(sourceText, "Select All") == 0 || qstrcmp(sourceText, "&Select All") == 0)
+            return QStringLiteral("Atlasīt visu");
+        return QString();
+    }
+};
+
+} // namespace
+
 void setUpLanguage() {
     loadEmbeddedTranslations();
     QLocale::setDefault(QLocale(QLocale::Latvian, QLocale::Latvia));
     auto *translator = new QTranslator(QCoreApplication::instance());
     if (translator->load(QStringLiteral(":/i18n/qtbase_lv.qm")))
         QCoreApplication::installTranslator(translator);
+    // Installed last, so asked first.
+    QCoreApplication::installTranslator(new LatvianWording(QCoreApplication::instance()));
 }
 
 void setUpApplication() {
