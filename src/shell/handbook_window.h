@@ -4,6 +4,7 @@
 
 #include <QWidget>
 
+class QAbstractButton;
 class QVBoxLayout;
 
 namespace vielnis {
@@ -44,6 +45,9 @@ public:
 
     void centreOnScreen();
 
+    // The back button "<~", or nullptr on the start window, which has none.
+    QAbstractButton *backButton() const;
+
 protected:
     QVBoxLayout *frameLayout() const { return m_layout; }
     // Show target; Hide this window.
@@ -51,7 +55,11 @@ protected:
     // Show target; Hide this window; Unload this window.
     void forwardAndDestroy(WindowId target);
 
+    // The window system's close box (and Alt+F4) does what the back button
+    // does; on a window without one it ends the handbook.
     void closeEvent(QCloseEvent *event) override;
+    // Escape that no control took does what the back button does.
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     WindowId m_id;
