@@ -9,6 +9,7 @@
 #include "table/table_window.h"
 
 #include <QAbstractItemView>
+#include <QAction>
 #include <QClipboard>
 #include <QLabel>
 #include <QLineEdit>
@@ -716,6 +717,56 @@ private slots:
         QCOMPARE(text("Text15"), QStringLiteral("Lat. ferrum - dzelzs"));
         QCOMPARE(text("Pakape1"), QStringLiteral("+2"));
         QCOMPARE(text("Apz1"), QStringLiteral("B"));
+    }
+
+    // Leaving the table for one of its pages and coming back, by the page's
+    // back button, its close box or Escape, puts the focus back where it
+    // was, however often.
+    void focusComesBackFromThePages_data() {
+        QTest::addColumn<QStringList>("open"); // keys that open the page from the focused element
+        QTest::addColumn<int>("form");
+        QTest::addColumn<QString>("back"); // "button", "close box" or "Esc"
+        struct Page {
+            const char *tag;
+            QStringList keys;
+            int form;
+        };
+        const QList<Page> pages = {
+            {"legend item", {"Alt+Z", "Return"}, 6},
+            {"biography", {"Alt+Z", "Down", "Return"}, 7},
+            {"authors", {"Alt+Z", "Down", "Down", "Return"}, 4},
+            {"help", {"Alt+Z", "Down", "Down", "Down", "Return"}, 11},
+            {"help by its access key", {"Alt+Z", "L"}, 11},
+        };
+        for (const Page &page : pages)
+            for (const char *back : {"button", "close box", "Esc"})
+                QTest::newRow(qPrintable(QStringLiteral("%1, %2").arg(page.tag, back)))
+                    << page.keys << page.form << back;
+    }
+    void focusComesBackFromThePages() {
+        QFETCH(QStringList, open);
+        QFETCH(int, form);
+        QFETCH(QString, back);
+        QVERIFY(QTest::qWaitForWindowActive(window));
+        book->find(WindowId::Form2, "cmdC")->setFocus(Qt::TabFocusReason);
+        pressKeys({"Return"}); // carbon chosen
+        for (int round = 0; round < 4; ++round) {
+            pressKeys(open);
+            HandbookWindow *page = book->windows.window(WindowId(form));
+            QVERIFY2(page && QTest::qWaitForWindowActive(page), "the page did not open");
+            QVERIFY(!window->isVisible());
+            if (back == "button")
+                QTest::keyClick(page->backButton(), Qt::Key_Space);
+            else if (back == "Esc")
+                pressKeys({"Esc"});
+            else
+                page->windowHandle()->close();
+            Handbook::settle();
+            QVERIFY(QTest::qWaitForWindowActive(window));
+            QVERIFY(!book->windows.exists(WindowId(form)));
+            QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("cmdC"));
+            QCOMPARE(text("Text1"), QStringLiteral("Ogleklis"));
+        }
     }
 
     void cellPixels() {

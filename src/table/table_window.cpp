@@ -8,11 +8,12 @@
 #include "shell/twips.h"
 #include "shell/window_set.h"
 #include "table/field_box.h"
-#include "table/table_colours.h"
 #include "table/modification_picker.h"
 #include "table/symbol_picture.h"
+#include "table/table_colours.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QFrame>
 #include <QKeyEvent>
 #include <QLabel>
@@ -388,6 +389,21 @@ TableWindow::TableWindow(WindowSet &windows) : HandbookWindow(WindowId::Form2, w
     buildButtons();
     setTabOrderOfControls();
     m_text[1]->setFocus();
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget *, QWidget *now) {
+        if (now && isVisible() && isAncestorOf(now) && !qobject_cast<QMenuBar *>(now))
+            m_lastFocus = now;
+    });
+}
+
+bool TableWindow::event(QEvent *event) {
+    // When a page opened from the menu by the keyboard, the window system
+    // may hand the hidden window the activation for a moment, and Qt then
+    // moves its focus on to the next control, since the focused one is not
+    // shown. Shown again, the focus goes back to the control it left.
+    if (event->type() == QEvent::WindowActivate && m_lastFocus && m_lastFocus->isVisibleTo(this) &&
+        focusWidget() != m_lastFocus)
+        m_lastFocus->setFocus(Qt::ActiveWindowFocusReason);
+    return HandbookWindow::event(event);
 }
 
 void TableWindow::buildGrid() {

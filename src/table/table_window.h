@@ -3,6 +3,7 @@
 #include "catalogue/catalogue.h"
 #include "shell/handbook_window.h"
 
+#include <QPointer>
 #include <array>
 
 class QLabel;
@@ -31,6 +32,8 @@ public:
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
+    // Coming back from a page, the focus is where it was.
+    bool event(QEvent *event) override;
 
 private:
     // The element button next to the given one in the arrow's direction.
@@ -62,6 +65,8 @@ private:
     std::array<DesignButton *, 120> m_elementButtons{};
     // The element the panel shows; modifications apply only to their own element.
     const catalogue::ElementRecord *m_shown = nullptr;
+    // The control that last held the focus here, the menu bar aside.
+    QPointer<QWidget> m_lastFocus;
 };
 
 } // namespace vielnis
