@@ -6,6 +6,7 @@
 #include "series/series_style.h"
 #include "shell/controls.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -72,6 +73,28 @@ void SymbolLabel::mouseReleaseEvent(QMouseEvent *event) {
     // A click: the left button let go over the symbol it was pressed on.
     if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
         emit clicked();
+}
+
+void SymbolLabel::keyPressEvent(QKeyEvent *event) {
+    switch (event->key()) {
+    case Qt::Key_Space:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        if (event->modifiers() == Qt::NoModifier || event->modifiers() == Qt::KeypadModifier) {
+            event->accept();
+            emit clicked();
+            return;
+        }
+        break;
+    default:
+        break;
+    }
+    QLabel::keyPressEvent(event);
+}
+
+void SymbolLabel::focusInEvent(QFocusEvent *event) {
+    QLabel::focusInEvent(event);
+    emit focused();
 }
 
 } // namespace vielnis::series
