@@ -699,6 +699,25 @@ private slots:
         QVERIFY(face->state().focused);
     }
 
+    void screenReaderReadsAndChoosesSymbols() {
+        open(WindowId::Form3);
+        auto face = [this](const char *name) {
+            return QAccessible::queryAccessibleInterface(label(WindowId::Form3, name));
+        };
+        QCOMPARE(face("Cu")->role(), QAccessible::RadioButton);
+        QVERIFY(face("H")->state().checked);
+        QVERIFY(!face("Cu")->state().checked);
+        // Its press action chooses the symbol as a click does.
+        QAccessibleActionInterface *actions = face("Cu")->actionInterface();
+        QVERIFY(actions);
+        QCOMPARE(actions->actionNames(), QStringList{QAccessibleActionInterface::pressAction()});
+        actions->doAction(QAccessibleActionInterface::pressAction());
+        QCOMPARE(halfReaction(), QString("Cu||2+| / Cu||+ 0,338 V"));
+        QVERIFY(face("Cu")->state().checked);
+        QVERIFY(!face("H")->state().checked);
+        QCOMPARE(framed(WindowId::Form3, kMetalRow), QStringList{"Cu"});
+    }
+
     void acidStripTakesNoFocus() {
         HandbookWindow *window = open(WindowId::Form8);
         QVERIFY(QTest::qWaitForWindowActive(window));
