@@ -126,6 +126,46 @@ private slots:
         }
     }
 
+    // Grams in a 70 kg body, as J. Emsley's Nature's Building Blocks gives
+    // them.
+    void bodyContents_data() {
+        QTest::addColumn<QString>("symbol");
+        QTest::addColumn<QString>("grams");
+        QTest::newRow("O") << "O"
+                           << "43000";
+        QTest::newRow("Ca") << "Ca"
+                            << "1000";
+        QTest::newRow("P") << "P"
+                           << "780";
+        QTest::newRow("Na") << "Na"
+                            << "100";
+        QTest::newRow("Cl") << "Cl"
+                            << "95";
+        QTest::newRow("Mg") << "Mg"
+                            << "19";
+        QTest::newRow("Zn") << "Zn"
+                            << "2,3";
+        QTest::newRow("Rb") << "Rb"
+                            << "0,68";
+        QTest::newRow("Sr") << "Sr"
+                            << "0,32";
+        QTest::newRow("Br") << "Br"
+                            << "0,26";
+        QTest::newRow("Pb") << "Pb"
+                            << "0,12";
+        QTest::newRow("Cu") << "Cu"
+                            << "0,072";
+        QTest::newRow("Au") << "Au"
+                            << "0,0002";
+        QTest::newRow("Be") << "Be"
+                            << "0,000036";
+    }
+    void bodyContents() {
+        QFETCH(QString, symbol);
+        QFETCH(QString, grams);
+        QCOMPARE(qs(findElement(symbol.toStdString())->body), grams);
+    }
+
     void fixedTexts() {
         // The states of matter, the bracketed and bare masses, discovery periods.
         const QSet<QString> gases = symbols("H He N O F Ne Cl Ar Kr Xe Rn");
@@ -178,6 +218,8 @@ private slots:
         // Dedications keep their run of three or four blanks; no other text
         // starts or ends with blanks, except phosphorus's trailing one.
         const QRegularExpression dedication(QStringLiteral("\\ANosaukts par godu( {3,4})\\S"));
+        const QRegularExpression honouredThing(
+            QStringLiteral("^Par godu (minerālam|planētai|asteroīdam|ciemam|\\S+ apgabalam)"));
         for (const ElementRecord &record : elementTable()) {
             const QString origin = qs(record.nameOrigin);
             if (origin.isEmpty())
@@ -187,7 +229,44 @@ private slots:
                 QVERIFY2(dedication.match(origin).hasMatch(), qPrintable(origin));
             if (record.symbol != "P")
                 QVERIFY2(!origin.endsWith(' '), qPrintable(origin));
+            // Only people, countries, states and towns are honoured.
+            QVERIFY2(!honouredThing.match(origin).hasMatch(), qPrintable(origin));
         }
+    }
+
+    // A name taken from a mineral, a planet, an asteroid, a village or a
+    // region reads "Nosaukts pēc ..."; words of other languages are spelt as
+    // those languages spell them.
+    void nameOriginTexts_data() {
+        QTest::addColumn<QString>("symbol");
+        QTest::addColumn<QString>("origin");
+        QTest::newRow("Sm") << "Sm"
+                            << "Nosaukts pēc minerāla samarskīta";
+        QTest::newRow("Ce") << "Ce"
+                            << "Nosaukts pēc asteroīda Cereras";
+        QTest::newRow("Pd") << "Pd"
+                            << "Nosaukts pēc asteroīda Pallādas";
+        QTest::newRow("U") << "U"
+                           << "Nosaukts pēc planētas Urāna";
+        QTest::newRow("Y") << "Y"
+                           << "Nosaukts pēc ciema Iterbijas (Zviedrija)";
+        QTest::newRow("Sr") << "Sr"
+                            << "Nosaukts pēc ciema Strontianas (Skotija)";
+        QTest::newRow("Mg") << "Mg"
+                            << "Nosaukts pēc Magnēzijas apgabala (Grieķija)";
+        QTest::newRow("Ta") << "Ta"
+                            << "Gr. Tantalos - Tantals, mītisks Frīģijas valdnieks";
+        QTest::newRow("W") << "W"
+                           << "Vācu Wolfrahm - vilka putas";
+        QTest::newRow("Bi") << "Bi"
+                            << "Vācu weiße Masse - balta masa";
+        QTest::newRow("Ds") << "Ds"
+                            << "Par godu pilsētai Darmštadtei (Vācija)";
+    }
+    void nameOriginTexts() {
+        QFETCH(QString, symbol);
+        QFETCH(QString, origin);
+        QCOMPARE(qs(findElement(symbol.toStdString())->nameOrigin), origin);
     }
 
     void oxidationStatesAndLetters() {

@@ -5,8 +5,11 @@
 
 #include "table/modification_picker.h"
 
+#include <QAbstractItemView>
+#include <QAbstractScrollArea>
 #include <QAccessible>
 #include <QAction>
+#include <QComboBox>
 #include <QContextMenuEvent>
 #include <QLineEdit>
 #include <QMenu>
@@ -83,6 +86,50 @@ private slots:
         QCOMPARE(accessibleName(target), name);
     }
 
+    // A screen reader reads the multi-line field as it reads the one-line
+    // ones: the caption as its name, the shown text as its text and value.
+    void originFieldGivesItsText() {
+        book->open(WindowId::Form2);
+        QWidget *origin = widget(WindowId::Form2, "Text15");
+        QAccessibleInterface *face = QAccessible::queryAccessibleInterface(origin);
+        QVERIFY(face && face->textInterface());
+        auto shown = [face] {
+            return face->textInterface()->text(0, face->textInterface()->characterCount());
+        };
+        QCOMPARE(shown(), QString());
+        QCOMPARE(face->text(QAccessible::Value), QString());
+        click(widget(WindowId::Form2, "cmdC"));
+        QCOMPARE(face->text(QAccessible::Name), QStringLiteral("Elementa  nosaukuma izcelsme"));
+        QCOMPARE(shown(), QStringLiteral("Lat. carbo - kokogle"));
+        QCOMPARE(face->text(QAccessible::Value), QStringLiteral("Lat. carbo - kokogle"));
+        QVERIFY(face->state().readOnly);
+        click(widget(WindowId::Form2, "cmdH"));
+        QCOMPARE(shown(), QStringLiteral("Gr. hydōr - ūdens, gennan - radīt"));
+    }
+
+    // One click on the drop-down button, press and release, leaves the list
+    // open; Escape closes it and changes nothing.
+    void pickerListStaysOpenAfterAClick() {
+        book->open(WindowId::Form2);
+        click(widget(WindowId::Form2, "cmdC"));
+        auto *picker = book->find<ModificationPicker>(WindowId::Form2, "Combo1");
+        QVERIFY(QTest::qWaitForWindowExposed(picker->window()));
+        QTest::mouseClick(picker, Qt::LeftButton, {},
+                          QPoint(picker->width() - 8, picker->height() / 2));
+        QAbstractItemView *list = picker->view();
+        QTRY_VERIFY(list->isVisible());
+        QTest::qWait(50);
+        QVERIFY(list->isVisible());
+        QTest::keyClick(list, Qt::Key_Escape);
+        QTRY_VERIFY(!list->isVisible());
+        QCOMPARE(picker->value(), QStringLiteral("Grafīts"));
+        // Locked, for an element without modifications, it opens nothing.
+        click(widget(WindowId::Form2, "cmdFe"));
+        QTest::mouseClick(picker, Qt::LeftButton, {},
+                          QPoint(picker->width() - 8, picker->height() / 2));
+        QVERIFY(!list->isVisible());
+    }
+
     void oxideCellsDescribeTheirLetter() {
         book->open(WindowId::Form2);
         click(widget(WindowId::Form2, "cmdH"));
@@ -93,22 +140,55 @@ private slots:
         QCOMPARE(cell->text(QAccessible::Description), QString());
     }
 
-    void contextMenuInLatvian() {
-        book->open(WindowId::Form2);
-        click(widget(WindowId::Form2, "cmdFe"));
-        QWidget *field = widget(WindowId::Form2, "Text1");
+    void contextMenusInLatvian_data() {
+        QTest::addColumn<int>("form");
+        QTest::addColumn<QString>("element"); // clicked first on the table window
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<QStringList>("entries");
+        const QStringList readOnly{"&Kopēt", "Atlasīt visu"};
+        QTest::newRow("one-line field") << 2 << "Fe"
+                                        << "Text1" << readOnly;
+        QTest::newRow("name origin") << 2 << "C"
+                                     << "Text15" << readOnly;
+        QTest::newRow("help text") << 11 << ""
+                                   << "Text1" << readOnly;
+        QTest::newRow("biography") << 7 << ""
+                                   << "Text1" << readOnly;
+        QTest::newRow("unlocked picker")
+            << 2 << "C"
+            << "Combo1" << QStringList{"&Atsaukt", "&Atatsaukt", "Izgriez&t",   "&Kopēt",
+                                       "&Ielīmēt", "Dzēst",      "Atlasīt visu"};
+    }
+    void contextMenusInLatvian() {
+        QFETCH(int, form);
+        QFETCH(QString, element);
+        QFETCH(QString, control);
+        QFETCH(QStringList, entries);
+        book->open(WindowId(form));
+        if (!element.isEmpty())
+            click(widget(WindowId::Form2, "cmd" + element));
+        QWidget *field = widget(WindowId(form), control);
+        QVERIFY2(field, qPrintable(control));
         QVERIFY(QTest::qWaitForWindowExposed(field->window()));
+        if (auto *picker = qobject_cast<QComboBox *>(field))
+            field = picker->lineEdit(); // the box's text takes the pointer
+        if (auto *box = qobject_cast<QAbstractScrollArea *>(field))
+            field = box->viewport();
         QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(5, 5),
                                 field->mapToGlobal(QPoint(5, 5)));
         QCoreApplication::sendEvent(field, &event);
         auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
-        QVERIFY(menu);
+        QVERIFY2(menu, "no context menu");
         QStringList shown;
         for (QAction *action : menu->actions())
             if (!action->isSeparator())
                 shown << action->text().section('\t', 0, 0);
+        // Drawn, with the window system's menu colours, not the field's.
+        const QImage picture = menu->grab().toImage();
+        const QColor middle = picture.pixelColor(picture.width() - 5, 5);
         menu->close();
-        QCOMPARE(shown, (QStringList{"&Kopēt", "Izvēlēties visu"}));
+        QCOMPARE(shown, entries);
+        QCOMPARE(middle, QColor(0xD4, 0xD0, 0xC8));
     }
 
     void arrowKeysMoveThroughTheTable_data() {

@@ -3,6 +3,7 @@
 
 #include "fixture.h"
 
+#include "catalogue/catalogue.h"
 #include "pages/page_texts.h"
 #include "shell/design_button.h"
 #include "shell/picture_view.h"
@@ -744,6 +745,44 @@ private slots:
         }
     }
 
+    // The source line says whose text the biography is: the handbook's own
+    // authors, spelt as the start window's copyright line spells them, and
+    // the biography names element 101 as the table does.
+    void biographySourceAndNames() {
+        // "© E. Krūmiņš, I. Vītola, 2007": the names between the mark and the year.
+        static const QRegularExpression copyright(QStringLiteral("^© (.+), (\\d{4})$"));
+        const QRegularExpressionMatch notice =
+            copyright.match(find<QLabel>(WindowId::Form1, "Label4")->text());
+        QVERIFY(notice.hasMatch());
+        QVERIFY(visit(WindowId::Form7));
+        const QString text = textBox(WindowId::Form7)->toPlainText();
+        const QStringList lines = linesOf(text);
+        QCOMPARE(lines[8], QStringLiteral("        %1. Vielnis 1.2, %2.")
+                               .arg(notice.captured(1), notice.captured(2)));
+        // Element 101 by the table's name, in the accusative.
+        const std::string_view stored = catalogue::findElement("Md")->name;
+        const QString name = QString::fromUtf8(stored.data(), qsizetype(stored.size()));
+        QCOMPARE(name, QStringLiteral("Mendeļejevijs"));
+        QVERIFY(text.contains(QStringLiteral("par ") + name.toLower().chopped(1) + 'u'));
+        // Its paragraphs quote with Latvian marks; only the quotation itself
+        // opens and closes with the straight double mark.
+        QCOMPARE(text.count(QLatin1Char('"')), 2);
+        QCOMPARE(text.count(QStringLiteral("„")), text.count(QStringLiteral("”")));
+    }
+
+    // The help text's prose uses Latvian quotation marks and the minus sign.
+    void helpTypography() {
+        QVERIFY(visit(WindowId::Form11));
+        const QString text = textBox(WindowId::Form11)->toPlainText();
+        QVERIFY(!text.contains(QLatin1Char('"')));
+        QVERIFY(text.count(QStringLiteral("„")) > 0);
+        QCOMPARE(text.count(QStringLiteral("„")), text.count(QStringLiteral("”")));
+        // A hyphen before a digit would be a minus sign written as a hyphen.
+        static const QRegularExpression hyphenMinus(QStringLiteral("(^|[\\s(])-\\d"));
+        QVERIFY2(!hyphenMinus.match(text).hasMatch(),
+                 qPrintable(hyphenMinus.match(text).captured()));
+    }
+
     // ---- The about page ----------------------------------------------------
 
     void aboutDescription() {
@@ -800,6 +839,19 @@ private slots:
         QCOMPARE(shownLines, expected);
         // And all of them fit the label.
         QVERIFY(label->heightForWidth(label->width()) <= label->height());
+    }
+
+    // Each author's surname on the authors page is spelt as on the start
+    // window's copyright line.
+    void authorsAsOnTheStartWindow() {
+        const QString notice = find<QLabel>(WindowId::Form1, "Label4")->text();
+        QVERIFY(visit(WindowId::Form4));
+        for (const char *name : {"Label4", "Label1"}) {
+            const QString author = find<QLabel>(WindowId::Form4, name)->text();
+            const QString surname = author.section(QLatin1Char(' '), -1);
+            const QString initial = author.left(1) + QStringLiteral(". ");
+            QVERIFY2(notice.contains(initial + surname), qPrintable(author + " / " + notice));
+        }
     }
 
     // ---- Buttons of every page ---------------------------------------------

@@ -219,6 +219,83 @@ private slots:
         QCOMPARE(green(WindowId::Form3, kMetalRow), QStringList{});
     }
 
+    // The potential follows the fixed words after one blank, as the sentence
+    // "... (E°) ir 0,000 V" reads; the words show whole in their label and
+    // the potential in its own.
+    void metalSentenceSpacing_data() {
+        QTest::addColumn<QString>("symbol");
+        QTest::addColumn<QString>("potential");
+        QTest::newRow("H") << "H"
+                           << "0,000 V";
+        QTest::newRow("Fe") << "Fe"
+                            << "- 0,441 V";
+        QTest::newRow("Li") << "Li"
+                            << "- 3,045 V";
+        QTest::newRow("Cu") << "Cu"
+                            << "+ 0,338 V";
+        QTest::newRow("Au") << "Au"
+                            << "+ 1,691 V";
+    }
+    void metalSentenceSpacing() {
+        QFETCH(QString, symbol);
+        QFETCH(QString, potential);
+        auto *window = qobject_cast<series::MetalSeriesWindow *>(open(WindowId::Form3));
+        QVERIFY(window);
+        click(label(WindowId::Form3, symbol));
+        QLabel *words = label(WindowId::Form3, "Label5");
+        QLabel *value = label(WindowId::Form3, "mes");
+        QCOMPARE(value->text(), potential);
+
+        // From the middle of the words to the end of the potential's label,
+        // with the potential and without it.
+        const int left = words->geometry().center().x();
+        const QRect span(left, words->y(), value->geometry().right() - left + 1, words->height());
+        const QImage sentence = window->client()->grab(span).toImage();
+        window->ClearHalfReaction();
+        const QImage wordsOnly = window->client()->grab(span).toImage();
+        const qreal ratio = sentence.devicePixelRatio();
+        auto inkIn = [](const QImage &image, int x) {
+            for (int y = 0; y < image.height(); ++y)
+                if (isYellowInk(image.pixelColor(x, y)))
+                    return true;
+            return false;
+        };
+        int lastWordInk = -1, firstValueInk = -1, lastValueInk = -1;
+        for (int x = 0; x < sentence.width(); ++x) {
+            if (inkIn(wordsOnly, x))
+                lastWordInk = x;
+            bool differs = false;
+            for (int y = 0; y < sentence.height() && !differs; ++y)
+                differs = sentence.pixel(x, y) != wordsOnly.pixel(x, y);
+            if (differs) {
+                if (firstValueInk < 0)
+                    firstValueInk = x;
+                lastValueInk = x;
+            }
+        }
+        QVERIFY(lastWordInk > 0 && firstValueInk > 0);
+
+        const qreal blank = QFontMetricsF(value->font()).horizontalAdvance(QLatin1Char(' '));
+        const qreal gap = (firstValueInk - lastWordInk - 1) / ratio;
+        QVERIFY2(gap >= blank - 2 && gap < 2 * blank,
+                 qPrintable(
+                     QStringLiteral("a gap of %1 px where a blank is %2 px").arg(gap).arg(blank)));
+        // Both stand on one baseline: the foot of the words' last letters
+        // and of the potential's "V".
+        auto foot = [&](const QImage &image, int last) {
+            int bottom = -1;
+            for (int x = last - int(10 * ratio); x <= last; ++x)
+                for (int y = 0; y < image.height(); ++y)
+                    if (isYellowInk(image.pixelColor(x, y)))
+                        bottom = qMax(bottom, y);
+            return bottom;
+        };
+        QVERIFY(qAbs(foot(wordsOnly, lastWordInk) - foot(sentence, lastValueInk)) <= 1);
+        // Neither text runs to the edge of its label, where it would be cut.
+        QVERIFY(lastWordInk < (words->geometry().right() - left) * ratio);
+        QVERIFY(lastValueInk < (value->geometry().right() - left) * ratio);
+    }
+
     void metalFramePixels() {
         HandbookWindow *window = open(WindowId::Form3);
         QLabel *hydrogen = label(WindowId::Form3, "H");

@@ -130,6 +130,7 @@ MetalSeriesWindow::MetalSeriesWindow(WindowSet &windows)
     m_element = find("L3");
     m_elementIndex = find("L_i2");
     m_potential = find("mes");
+    setSentenceSpacing(find("Label5"));
 
     connect(client(), &ClientArea::backgroundMouseMove, this,
             &MetalSeriesWindow::ResetMetalColours);
@@ -140,6 +141,18 @@ MetalSeriesWindow::MetalSeriesWindow(WindowSet &windows)
             select(row);
             keyboard->setCurrent(m_symbols[row]);
         }
+}
+
+void MetalSeriesWindow::setSentenceSpacing(QLabel *words) {
+    // In the embedded serif the fixed words are a shade wider than their
+    // label, and the potential's label begins where they end. The words are
+    // drawn just tight enough to keep within their label, and the potential
+    // begins one blank after them: "... (E°) ir 0,000 V".
+    words->setFont(fittedFont(words->font(), words->text(), words->contentsRect().width()));
+    const QFontMetricsF metrics(words->font());
+    const qreal blank = QFontMetricsF(m_potential->font()).horizontalAdvance(QLatin1Char(' '));
+    const qreal end = words->x() + metrics.horizontalAdvance(words->text()) + blank;
+    m_potential->setContentsMargins(qMax(0, qCeil(end) - m_potential->x()), 0, 0, 0);
 }
 
 void MetalSeriesWindow::ResetMetalColours() {

@@ -28,6 +28,7 @@ public:
     void ClearHalfReaction();
 
 private:
+    void setSentenceSpacing(QLabel *words);
     void pointAt(std::size_t row);
     void select(std::size_t row);
 

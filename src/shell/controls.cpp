@@ -1,6 +1,17 @@
 #include "shell/controls.h"
 
+#include <QFontMetricsF>
+
 namespace vielnis {
+
+namespace {
+constexpr int kTightestSpacing = 95; // per cent of the design letter spacing
+
+bool fits(const QFont &font, const QString &text, qreal room) {
+    const QFontMetricsF metrics(font);
+    return qMax(metrics.horizontalAdvance(text), metrics.tightBoundingRect(text).right()) <= room;
+}
+} // namespace
 
 QLabel *makeLabel(QWidget *parent, const LabelSpec &look) {
     auto *label = new QLabel(QString::fromUtf8(look.text), parent);
@@ -21,6 +32,22 @@ void setTextColour(QWidget *widget, const QColor &colour) {
     palette.setColor(QPalette::WindowText, colour);
     palette.setColor(QPalette::Text, colour);
     widget->setPalette(palette);
+}
+
+QFont fittedFont(const QFont &design, const QString &text, qreal room) {
+    if (fits(design, text, room))
+        return design;
+    const int size = design.pixelSize();
+    QFont candidate = design;
+    for (int pixels = size; pixels > 0 && pixels * 4 >= size * 3; --pixels)
+        for (int spacing = 100; spacing >= kTightestSpacing; --spacing) {
+            candidate = design;
+            candidate.setPixelSize(pixels);
+            candidate.setLetterSpacing(QFont::PercentageSpacing, spacing);
+            if (fits(candidate, text, room))
+                return candidate;
+        }
+    return candidate;
 }
 
 } // namespace vielnis

@@ -23,4 +23,10 @@ QLabel *makeLabel(QWidget *parent, const LabelSpec &look);
 
 void setTextColour(QWidget *widget, const QColor &colour);
 
+// The font to draw a one-line text in that must keep within `room` pixels:
+// the design font where the text fits, otherwise the design font a few per
+// cent tighter, then a pixel smaller at a time, down to three quarters of its
+// size. A text fits when neither its advance nor its ink passes the room.
+QFont fittedFont(const QFont &design, const QString &text, qreal room);
+
 } // namespace vielnis

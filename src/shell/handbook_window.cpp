@@ -15,6 +15,8 @@
 #include <QPainter>
 #include <QScreen>
 #include <QVBoxLayout>
+#include <QWindow>
+#include <algorithm>
 
 namespace vielnis {
 
@@ -50,6 +52,8 @@ HandbookWindow::HandbookWindow(WindowId id, WindowSet &windows)
     setAttribute(Qt::WA_DeleteOnClose, false);
     setWindowTitle(QString::fromUtf8(look.caption));
 
+    // A fixed single border: a title bar with minimise and close boxes, no
+    // maximise box, no sizing.
     Qt::WindowFlags flags = Qt::Window;
     if (look.framed)
         flags |= Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
@@ -83,13 +87,106 @@ HandbookWindow::HandbookWindow(WindowId id, WindowSet &windows)
     addCommonButtons(*this, look);
 }
 
+namespace {
+// The window manager's frame around our windows, as last seen: every framed
+// window gets the same, so a window not shown yet can be centred with it.
+std::optional<QMargins> knownFrame;
+
+QMargins frameMarginsOf(const QWidget &window) {
+    const QRect frame = window.frameGeometry();
+    const QRect client = window.geometry();
+    return {client.left() - frame.left(), client.top() - frame.top(),
+            frame.right() - client.right(), frame.bottom() - client.bottom()};
+}
+} // namespace
+
+QRect HandbookWindow::centredFrame(const QSize &frame) const {
+    const QScreen *screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
+    QRect place(QPoint(0, 0), frame);
+    if (!screen)
+        return place;
+    const QRect available = screen->availableGeometry();
+    place.moveCenter(available.center());
+    // Too large for the screen: the top-left stays reachable, the window
+    // manager can still move the rest into view.
+    place.moveLeft(std::max(place.left(), available.left()));
+    place.moveTop(std::max(place.top(), available.top()));
+    return place;
+}
+
 void HandbookWindow::centreOnScreen() {
     adjustSize();
-    if (const QScreen *screen = QGuiApplication::primaryScreen()) {
-        QRect frame(QPoint(0, 0), sizeHint());
-        frame.moveCenter(screen->availableGeometry().center());
-        move(frame.topLeft());
+    const QMargins frame = windowFlags().testFlag(Qt::FramelessWindowHint)
+                               ? QMargins()
+                               : knownFrame.value_or(QMargins());
+    m_assumedFrame = frame;
+    const QSize client = sizeHint();
+    const QRect place = centredFrame(QSize(client.width() + frame.left() + frame.right(),
+                                           client.height() + frame.top() + frame.bottom()));
+    // move() places the frame's top-left corner.
+    move(place.topLeft());
+}
+
+void HandbookWindow::correctCentring() {
+    if (!m_assumedFrame || !isVisible())
+        return;
+    const QMargins real = frameMarginsOf(*this);
+    if (real.isNull() && !windowFlags().testFlag(Qt::FramelessWindowHint))
+        return; // the window manager has not framed it yet
+    if (!windowFlags().testFlag(Qt::FramelessWindowHint))
+        knownFrame = real;
+    const bool wrong = real != *m_assumedFrame;
+    m_assumedFrame.reset();
+    if (wrong)
+        move(centredFrame(frameGeometry().size()).topLeft());
+}
+
+void HandbookWindow::showNormalAndActive() {
+    // Once minimised, the native window keeps asking to be mapped
+    // minimised, and resetting the widget's state does not reach it while
+    // Qt thinks the window is normal already. A hidden window gets a fresh
+    // native window instead, in the same place.
+    if (!isVisible() && m_wasMinimised) {
+        const QPoint place = pos();
+        destroy(true, true);
+        move(place);
     }
+    m_wasMinimised = false;
+    setWindowState(windowState() &
+                   ~(Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen));
+    show();
+    raise();
+    activateWindow();
+}
+
+void HandbookWindow::changeEvent(QEvent *event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange) {
+        const Qt::WindowStates states = windowState();
+        if (states & Qt::WindowMinimized)
+            m_wasMinimised = true;
+        // Every window has its designed fixed size: a window manager's or
+        // compositor's request to maximise it or fill the screen is undone.
+        if (states & (Qt::WindowMaximized | Qt::WindowFullScreen))
+            QMetaObject::invokeMethod(
+                this,
+                [this] {
+                    setWindowState(windowState() & ~(Qt::WindowMaximized | Qt::WindowFullScreen));
+                },
+                Qt::QueuedConnection);
+    } else if (event->type() == QEvent::ActivationChange) {
+        correctCentring();
+    }
+}
+
+void HandbookWindow::moveEvent(QMoveEvent *event) {
+    QWidget::moveEvent(event);
+    correctCentring();
+}
+
+void HandbookWindow::showEvent(QShowEvent *event) {
+    QWidget::showEvent(event);
+    QMetaObject::invokeMethod(this, &HandbookWindow::correctCentring, Qt::QueuedConnection);
 }
 
 void HandbookWindow::forwardAndKeep(WindowId target) {

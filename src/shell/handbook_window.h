@@ -2,7 +2,9 @@
 
 #include "shell/window_id.h"
 
+#include <QMargins>
 #include <QWidget>
+#include <optional>
 
 class QAbstractButton;
 class QVBoxLayout;
@@ -43,7 +45,15 @@ public:
     WindowSet &windows() const { return m_windows; }
     ClientArea *client() const { return m_client; }
 
+    // Places the window, frame included, at the centre of the screen's
+    // available area; a window larger than that area keeps its top-left
+    // corner (title bar, menus, back button) inside it. Where the window
+    // manager's frame is not known yet, the place is corrected once it is.
     void centreOnScreen();
+
+    // Brings the window up shown, normal and active, whatever state it was
+    // left in.
+    void showNormalAndActive();
 
     // The back button "<~", or nullptr on the start window, which has none.
     QAbstractButton *backButton() const;
@@ -60,12 +70,22 @@ protected:
     void closeEvent(QCloseEvent *event) override;
     // Escape that no control took does what the back button does.
     void keyPressEvent(QKeyEvent *event) override;
+    void changeEvent(QEvent *event) override;
+    void moveEvent(QMoveEvent *event) override;
+    void showEvent(QShowEvent *event) override;
 
 private:
+    QRect centredFrame(const QSize &frame) const;
+    void correctCentring();
+
     WindowId m_id;
     WindowSet &m_windows;
     QVBoxLayout *m_layout;
     ClientArea *m_client;
+    // The frame margins the last centring assumed, while a correction for
+    // the real ones may still be due.
+    std::optional<QMargins> m_assumedFrame;
+    bool m_wasMinimised = false;
 };
 
 } // namespace vielnis

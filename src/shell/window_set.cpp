@@ -32,11 +32,7 @@ void WindowSet::show(WindowId id) {
         slot = m_factories[index(id)](*this);
         slot->centreOnScreen();
     }
-    HandbookWindow *window = slot;
-    window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
-    window->show();
-    window->raise();
-    window->activateWindow();
+    slot->showNormalAndActive();
 }
 
 void WindowSet::hide(WindowId id) {

@@ -29,6 +29,27 @@
 
 namespace vielnis {
 
+namespace {
+
+// A few of Qt's own Latvian texts in the words Latvian desktop programs use
+// (Qt's translation says "Izvēlēties visu").
+class LatvianWording : public QTranslator {
+public:
+    using QTranslator::QTranslator;
+    bool isEmpty() const override { return false; }
+    QString translate(const char *context, const char *sourceText, const char *disambiguation,
+                      int n) const override {
+        Q_UNUSED(context);
+        Q_UNUSED(disambiguation);
+        Q_UNUSED(n);
+        if (qstrcmp(sourceText, "Select All") == 0 || qstrcmp(sourceText, "&Select All") == 0)
+            return QStringLiteral("Atlasīt visu");
+        return QString();
+    }
+};
+
+} // namespace
+
 void setUpApplication() {
 #ifdef __GLIBC__
     // Windows come and go all the time, each with megabyte-sized paint
@@ -47,6 +68,8 @@ void setUpApplication() {
     auto *translator = new QTranslator(qApp);
     if (translator->load(QStringLiteral(":/i18n/qtbase_lv.qm")))
         QCoreApplication::installTranslator(translator);
+    // Installed last, so asked first.
+    QCoreApplication::installTranslator(new LatvianWording(qApp));
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Windows")));
 
     // The classic grey of three-dimensional edges and menus.

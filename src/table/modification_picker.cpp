@@ -9,6 +9,9 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QStringListModel>
+#include <QStyle>
+#include <QStyleOptionComboBox>
+#include <algorithm>
 
 namespace vielnis {
 
@@ -177,12 +180,27 @@ void ModificationPicker::wheelEvent(QWheelEvent *event) {
 }
 
 void ModificationPicker::mousePressEvent(QMouseEvent *event) {
-    if (m_dropButtonShown && !m_locked && dropButtonRect().contains(event->position().toPoint())) {
-        showPopup();
+    const QPoint at = event->position().toPoint();
+    if (!m_dropButtonShown || m_locked || !dropButtonRect().contains(at)) {
         event->accept();
         return;
     }
-    event->accept();
+    // The combo box opens its list itself, so that it also ignores the
+    // release of this very click (opening it here, the release would close
+    // it again at once). It knows its arrow by the style's rectangle, which
+    // the drawn button only nearly matches: the press goes to the nearest
+    // point of that rectangle.
+    QStyleOptionComboBox option;
+    initStyleOption(&option);
+    const QRect arrow =
+        style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxArrow, this);
+    const QPoint inside(std::clamp(at.x(), arrow.left(), arrow.right()),
+                        std::clamp(at.y(), arrow.top(), arrow.bottom()));
+    QMouseEvent press(event->type(), QPointF(inside), event->scenePosition() + (inside - at),
+                      event->globalPosition() + (inside - at), event->button(), event->buttons(),
+                      event->modifiers(), event->pointingDevice());
+    QComboBox::mousePressEvent(&press);
+    event->setAccepted(press.isAccepted());
 }
 
 } // namespace vielnis

@@ -488,7 +488,7 @@ FieldBox *TableWindow::makeField(const char *name, const Twips &rect, const QCol
     auto *field = new FieldBox(client());
     field->setObjectName(QString::fromLatin1(name));
     field->setGeometry(rect.toPixels());
-    field->setFont(designFont(kFieldFont));
+    field->setDesignFont(designFont(kFieldFont));
     field->setAlignment(Qt::AlignCenter);
     field->setReadOnly(true);
     setFieldColours(field, background, kYellow);
@@ -559,7 +559,7 @@ void TableWindow::buildDetails() {
     m_symbol = new FieldBox(formula, false);
     m_symbol->setObjectName(QStringLiteral("txtFru1"));
     m_symbol->setGeometry(kSymbolRect.toPixels().translated(inside));
-    m_symbol->setFont(designFont(kFieldFont));
+    m_symbol->setDesignFont(designFont(kFieldFont));
     m_symbol->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     m_symbol->setAccessibleName(QStringLiteral("Formula: simbols"));
     setFieldColours(m_symbol, kSubstanceGroup, kYellow);
@@ -567,7 +567,7 @@ void TableWindow::buildDetails() {
     m_subscript = new FieldBox(formula, false);
     m_subscript->setObjectName(QStringLiteral("txtFru2"));
     m_subscript->setGeometry(kSubscriptRect.toPixels().translated(inside));
-    m_subscript->setFont(designFont(kSubscriptFont));
+    m_subscript->setDesignFont(designFont(kSubscriptFont));
     m_subscript->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     m_subscript->setAccessibleName(QStringLiteral("Formula: indekss"));
     setFieldColours(m_subscript, kSubstanceGroup, kYellow);

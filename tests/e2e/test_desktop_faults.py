@@ -1,0 +1,309 @@
+"""Faults a user met on a real desktop, each as the user met it: the picker's
+list, what a screen reader reads of the name's origin, the details fields'
+context menu, a window that came back minimised, windows off centre, the
+maximise request, and windows larger than the screen."""
+
+import time
+
+import harness
+import layout
+from harness import HandbookCase, wait_for
+
+TABLE = layout.caption("Form2")
+TABLE_HEIGHT = layout.client_height("Form2")
+
+
+class TableCase(HandbookCase):
+    def open_table(self):
+        start = self.start()
+        self.desktop.click(*start.centre_of(layout.START_ENTRIES["KEPT"][0]))
+        table = self.handbook.window(TABLE)
+        self.check(table, "the periodic table window opens from KEPT",
+                   self.handbook.window_states())
+        time.sleep(0.2)
+        return table
+
+    def click_element(self, table, symbol):
+        column, period = layout.ELEMENTS[symbol]
+        self.desktop.click(*table.centre_of(layout.element_button(column, period), TABLE_HEIGHT))
+        time.sleep(0.1)
+
+    def fields(self):
+        """{caption: shown text} of the details panel, through AT-SPI."""
+        window = self.handbook.accessible_window(TABLE)
+        self.check(window, "the table window in the accessibility tree")
+        fields = {}
+        for item in window.walk():
+            if item.role == "combo box":  # named by its caption's label, valued by its text
+                fields[item.labelled_by() or ""] = item.name
+                continue
+            if not item.name or item.role not in ("text", "label", "entry"):
+                continue
+            value = item.value()
+            if item.role == "label" and value == item.name:
+                continue  # a caption, or any other label, reads just itself
+            fields[item.name] = value
+        return fields
+
+    def popups(self):
+        """Mapped override-redirect windows: menus and drop-down lists."""
+        out = harness.run("xwininfo", "-display", self.desktop.display, "-root", "-children")
+        shown = []
+        for line in out.splitlines():
+            line = line.strip()
+            if not line.startswith("0x"):
+                continue
+            wid = int(line.split()[0], 16)
+            info = harness.run("xwininfo", "-display", self.desktop.display, "-id", str(wid),
+                               "-wm", check=False)
+            attributes = harness.run("xwininfo", "-display", self.desktop.display, "-id",
+                                     str(wid), check=False)
+            if "Map State: IsViewable" in attributes and "Override Redirect State: yes" in \
+                    attributes:
+                window = harness.XWindow(self.desktop, wid)
+                x, y, w, h = window.client_rect()
+                if w > 4 and h > 4:
+                    shown.append((x, y, w, h))
+            del info
+        return shown
+
+
+class PickerList(TableCase):
+    def drop_button(self, table):
+        left, top, width, height = layout.PICKER
+        x, y = table.point(left + width, top + height // 2, TABLE_HEIGHT)
+        return x - 10, y
+
+    def test_a_click_opens_the_list_and_a_click_on_an_entry_applies_it(self):
+        table = self.open_table()
+        self.click_element(table, "C")
+        self.desktop.click(*self.drop_button(table))
+        time.sleep(0.4)
+        self.check(self.popups(), "the list of carbon's modifications stays open after one "
+                   "click on the drop-down button", "no list on the screen")
+        app = self.handbook.accessible()
+        entry = wait_for(lambda: app.find(name="Dimants", role="list item", showing=True), 2)
+        self.check(entry, "the open list offers Dimants to a screen reader")
+        self.desktop.click(*entry.centre())
+        fields = wait_for(lambda: (lambda f: f if f.get("Blīvums (293K) g/cm³") == "3,515" else None)(
+            self.fields()), 2) or self.fields()
+        self.check(fields.get("Vienkāršas vielas nosaukums") == "Dimants"
+                   and fields.get("Blīvums (293K) g/cm³") == "3,515",
+                   "choosing Dimants shows its name and density 3,515", fields)
+        self.check(not self.popups(), "the list closes after the choice", self.popups())
+
+    def test_escape_and_a_click_elsewhere_close_the_list_unchanged(self):
+        table = self.open_table()
+        self.click_element(table, "C")
+        for close in ("Escape", "click"):
+            self.desktop.click(*self.drop_button(table))
+            time.sleep(0.4)
+            self.check(self.popups(), "the list opens on a click on its button and stays open")
+            if close == "Escape":
+                self.desktop.key("Escape")
+            else:
+                self.desktop.click(*table.centre_of(layout.TEXT1, TABLE_HEIGHT))
+            self.check(wait_for(lambda: not self.popups(), 2),
+                       f"{close} closes the list", self.popups())
+            fields = self.fields()
+            self.check(fields.get("Vienkāršas vielas nosaukums") == "Grafīts",
+                       f"{close} leaves graphite chosen", fields)
+            self.check(self.handbook.alive(), "the handbook keeps running")
+
+
+class ScreenReaderFields(TableCase):
+    CASES = {  # element: what a screen reader reads under some captions
+        "H": {"Elementa nosaukums": "Ūdeņradis",
+              "Elementa  nosaukuma izcelsme": "Gr. hydōr - ūdens, gennan - radīt"},
+        "C": {"Elementa  nosaukuma izcelsme": "Lat. carbo - kokogle",
+              "Vienkāršas vielas nosaukums": "Grafīts"},
+        "Fe": {"Elementa nosaukums": "Dzelzs"},
+    }
+
+    def test_every_field_gives_its_caption_and_its_text(self):
+        table = self.open_table()
+        before = self.fields()
+        self.check(before.get("Elementa  nosaukuma izcelsme", "") == "",
+                   "the origin field is empty before the first click", before)
+        for symbol, expected in self.CASES.items():
+            self.click_element(table, symbol)
+            fields = wait_for(lambda: (lambda f: f if all(
+                f.get(k) == v for k, v in expected.items()) else None)(self.fields()), 2) \
+                or self.fields()
+            for caption, text in expected.items():
+                self.check(fields.get(caption) == text,
+                           f"after {symbol}, the field '{caption}' reads '{text}'", fields)
+
+
+class ContextMenus(TableCase):
+    def setUp(self):
+        super().setUp()
+        self.focus = harness.FocusLog.shared()
+
+    def menu_items(self):
+        """The entries of the open menu, as a screen reader hears them when
+        the arrow keys walk through it (separators and disabled entries
+        are passed over)."""
+        heard = []
+        for _ in range(10):
+            name = self.focus.after(lambda: self.desktop.key("Down"), "menu item")
+            if not name:
+                continue
+            name = name.split("\t")[0].replace("&", "")
+            if heard and name == heard[0]:
+                break  # round the menu once
+            heard.append(name)
+        return heard
+
+    def assert_menu_drawn(self, what):
+        popups = wait_for(self.popups, 2)
+        self.check(popups, f"a context menu opens on {what}")
+        shot = self.desktop.screenshot(f"menu-{int(time.time() * 1000)}")
+        x, y, w, h = popups[0]
+        pixels = [shot.getpixel((x + i, y + j)) for i in range(2, w - 2, 3)
+                  for j in range(2, h - 2, 3)]
+        black = sum(1 for p in pixels if max(p) < 24)
+        self.check(black < len(pixels) * 0.2,
+                   f"the context menu on {what} is drawn, not a black box",
+                   f"{black} of {len(pixels)} sampled pixels black, see {shot.path}")
+        return popups[0]
+
+    def test_the_details_field_menu_is_drawn_in_latvian_and_copies(self):
+        table = self.open_table()
+        self.click_element(table, "H")
+        self.desktop.click(*table.centre_of(layout.TEXT1, TABLE_HEIGHT), button=3)
+        self.assert_menu_drawn("Text1")
+        items = self.menu_items()
+        self.check("Atlasīt visu" in items, "the field's menu offers Atlasīt visu", items)
+        while self.focus.last("menu item").split("\t")[0] != "Atlasīt visu":
+            self.focus.after(lambda: self.desktop.key("Down"), "menu item")
+        self.desktop.key("Return")
+        self.desktop.click(*table.centre_of(layout.TEXT1, TABLE_HEIGHT), button=3)
+        self.assert_menu_drawn("Text1 with its text selected")
+        items = self.menu_items()
+        self.check(set(items) == {"Kopēt", "Atlasīt visu"},
+                   "the menu, in Latvian, offers Kopēt and Atlasīt visu", items)
+        while self.focus.last("menu item").split("\t")[0] != "Kopēt":
+            self.focus.after(lambda: self.desktop.key("Down"), "menu item")
+        self.desktop.key("Return")
+        copied = wait_for(lambda: harness.run("xclip", "-o", "-selection", "clipboard",
+                                              check=False, env=self.desktop.env), 2)
+        self.check(copied == "Ūdeņradis", "Kopēt puts the field's text on the clipboard",
+                   repr(copied))
+
+    def test_the_origin_field_and_the_picker_menus_are_drawn(self):
+        table = self.open_table()
+        self.click_element(table, "C")
+        for what, rect in (("Text15", layout.ORIGIN), ("Combo1", layout.PICKER)):
+            left, top, width, height = rect
+            self.desktop.click(*table.point(left + 20, top + height // 2, TABLE_HEIGHT), button=3)
+            self.assert_menu_drawn(what)
+            items = self.menu_items()
+            self.check("Atlasīt visu" in items, f"the menu on {what} is in Latvian", items)
+            self.desktop.key("Escape")
+            self.check(wait_for(lambda: not self.popups(), 2), f"Escape closes the menu on {what}")
+
+
+class ComingBackShown(TableCase):
+    def test_kept_shows_the_table_normal_after_a_minimise_cycle(self):
+        table = self.open_table()
+        self.desktop.click(*table.centre_of(layout.minimise_button("Form2"), TABLE_HEIGHT))
+        self.check(wait_for(lambda: table.state() == "minimised", 2),
+                   "the table window is minimised by its '-' button", table.wm_state())
+        self.desktop.xdotool("windowactivate", str(table.id))  # the window manager restores
+        self.check(wait_for(lambda: table.state() == "shown", 2),
+                   "the window manager restores the table window", table.wm_state())
+        time.sleep(0.3)
+        self.desktop.key("alt+k", "Return")  # Komanda → Atpakaļ!
+        start = self.handbook.window(layout.caption("Form1"))
+        self.check(start, "Atpakaļ! shows the start window", self.handbook.window_states())
+        self.check(wait_for(lambda: table.state() == "hidden", 2),
+                   "Atpakaļ! hides the table window", table.state())
+        time.sleep(0.3)
+        self.desktop.click(*start.centre_of(layout.START_ENTRIES["KEPT"][0]))
+        shown = self.handbook.window(TABLE)
+        self.check(shown, "KEPT brings the table window back shown, not minimised",
+                   self.handbook.window_states())
+        self.check(wait_for(lambda: self.desktop.active_window() == shown.id, 2),
+                   "and active", hex(self.desktop.active_window()))
+        self.check(self.handbook.window_states() == {TABLE: "shown",
+                                                     layout.caption("Form1"): "hidden"}
+                   or self.handbook.window_states() == {TABLE: "shown"},
+                   "the start window is gone", self.handbook.window_states())
+
+
+class Centring(TableCase):
+    def test_frames_stand_at_the_centre_of_the_screen(self):
+        start = self.start()
+        for form, entry in (("Form1", None), ("Form2", "KEPT")):
+            window = start if form == "Form1" else None
+            if entry:
+                self.desktop.click(*start.centre_of(layout.START_ENTRIES[entry][0]))
+                window = self.handbook.window(layout.caption(form))
+            time.sleep(0.3)
+            x, y, w, h = window.frame_rect()
+            dx = x + w / 2 - self.desktop.width / 2
+            dy = y + h / 2 - self.desktop.height / 2
+            self.check(abs(dx) <= 1 and abs(dy) <= 1,
+                       f"{form}'s frame is centred on the screen",
+                       f"frame {w}x{h} at ({x}, {y}), {dx:+.0f}, {dy:+.0f} px off centre")
+
+
+class NoMaximise(TableCase):
+    def test_no_window_offers_maximise_and_a_request_changes_nothing(self):
+        table = self.open_table()
+        actions = table.allowed_actions()
+        self.check("MAXIMIZE" not in actions, "the fixed-size table window offers no maximise",
+                   actions)
+        hints = table.xprop("_MOTIF_WM_HINTS")
+        functions = int(hints.split("=")[1].split(",")[1], 16)
+        self.check(not functions & 0x10, "nor does it ask the window manager for one", hints)
+        before = table.client_rect()
+        for request in ("add,maximized_vert,maximized_horz", "add,fullscreen"):
+            harness.run("wmctrl", "-i", "-r", str(table.id), "-b", request,
+                        env=self.desktop.env, check=False)
+            time.sleep(0.5)
+            self.check(self.handbook.alive(), f"the handbook survives the request {request}")
+            self.check(wait_for(lambda: table.client_rect()[2:] == before[2:], 2),
+                       f"the request {request} leaves the window's size as designed",
+                       f"{before} became {table.client_rect()}")
+            self.check("FULLSCREEN" not in table.net_wm_state()
+                       and "MAXIMIZED" not in table.net_wm_state(),
+                       "and the window is normal again", table.net_wm_state())
+
+
+class SmallScreen(TableCase):
+    screen = (800, 480)
+
+    def test_a_window_larger_than_the_screen_keeps_its_title_bar_and_back_button_on_it(self):
+        table = self.open_table()
+        x, y, w, h = table.frame_rect()
+        self.check(x >= 0 and y >= 0, "the table window's top-left corner is on the screen",
+                   f"frame {w}x{h} at ({x}, {y})")
+        back = table.centre_of(layout.back_button("Form2"), TABLE_HEIGHT)
+        self.desktop.click(*back)
+        self.check(self.handbook.window(layout.caption("Form1")),
+                   "the back button can be reached and leads to the start window",
+                   self.handbook.window_states())
+
+
+class HighScaling(TableCase):
+    screen = (1024, 600)
+
+    def test_solubility_table_at_150_percent_on_a_small_screen(self):
+        start = self.start(env={"QT_SCALE_FACTOR": "1.5"})
+        x, y, w, h = start.frame_rect()
+        self.check(x >= 0 and y >= 0, "the start window is on the screen", (x, y, w, h))
+        kept, _, _ = layout.START_ENTRIES["VSU"]
+        left, top, width, height = kept
+        cx, cy, _, ch = start.client_rect()
+        self.desktop.click(cx + (left + width // 2) * 1.5 / 15, cy + (top + height // 2) * 1.5 / 15)
+        window = self.handbook.window(layout.caption("Form9"))
+        self.check(window, "the solubility table opens", self.handbook.window_states())
+        x, y, w, h = window.frame_rect()
+        self.check(x >= 0 and y >= 0, "its title bar and back button are on the screen",
+                   f"frame {w}x{h} at ({x}, {y})")
+
+
+if __name__ == "__main__":
+    harness.main()
