@@ -13,8 +13,10 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QImage>
+#include <QKeySequence>
 #include <QTest>
 #include <QWidget>
+#include <cmath>
 #include <memory>
 
 namespace vielnis::testing {
@@ -72,6 +74,46 @@ inline void typeText(QWidget *widget, const QString &text) {
         else
             QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(ch), Qt::NoModifier);
     }
+}
+
+// Presses keys one after the other as a keyboard user does, each to the
+// open menu or else the control holding the focus at that moment (or the
+// active window), and
+// lets the handbook settle after each. Keys are named as QKeySequence writes
+// them: "Tab", "Shift+Tab", "Right", "Return", "Space", "Esc".
+inline void pressKeys(const QStringList &keys) {
+    for (const QString &name : keys) {
+        const QKeySequence sequence = QKeySequence::fromString(name, QKeySequence::PortableText);
+        QVERIFY2(sequence.count() == 1, qPrintable("not a key: " + name));
+        QWidget *target = QApplication::activePopupWidget();
+        if (!target)
+            target = QApplication::focusWidget();
+        if (!target)
+            target = QApplication::activeWindow();
+        QVERIFY2(target, qPrintable("no window takes the key " + name));
+        QTest::keyClick(target, sequence[0].key(), sequence[0].keyboardModifiers());
+        Handbook::settle();
+        // A window that the key showed takes the keyboard before the next key.
+        for (int i = 0; i < 50 && (!QApplication::activeWindow() ||
+                                   !QApplication::activeWindow()->isVisible());
+             ++i)
+            QTest::qWait(10);
+    }
+}
+
+// WCAG 2.1 relative luminance and the contrast ratio of two colours, from
+// 1 (the same) to 21 (black on white).
+inline double relativeLuminance(const QColor &colour) {
+    auto linear = [](int channel) {
+        const double v = channel / 255.0;
+        return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * linear(colour.red()) + 0.7152 * linear(colour.green()) +
+           0.0722 * linear(colour.blue());
+}
+inline double contrastRatio(const QColor &a, const QColor &b) {
+    const double la = relativeLuminance(a), lb = relativeLuminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
 }
 
 // The colour of a pixel of what the widget shows, in logical coordinates.

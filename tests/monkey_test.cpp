@@ -6,6 +6,7 @@
 
 #include "fixture.h"
 
+#include "shell/focus_ring.h"
 #include "solubility/header_image.h"
 #include "table/modification_picker.h"
 
@@ -153,7 +154,9 @@ class MonkeyTest : public QObject {
                 {Qt::Key_Return, Qt::NoModifier, "Enter"},
                 {Qt::Key_Escape, Qt::NoModifier, "Escape"},
                 {Qt::Key_Down, Qt::NoModifier, "Down"},
+                {Qt::Key_Up, Qt::NoModifier, "Up"},
                 {Qt::Key_Right, Qt::NoModifier, "Right"},
+                {Qt::Key_Left, Qt::NoModifier, "Left"},
                 {Qt::Key_K, Qt::AltModifier, "Alt+K"},
                 {Qt::Key_Z, Qt::AltModifier, "Alt+Z"},
                 {Qt::Key_Q, Qt::ControlModifier, "Ctrl+Q"},
@@ -232,6 +235,24 @@ class MonkeyTest : public QObject {
                 if (framed != 1)
                     return window->objectName() + QStringLiteral(": %1 framed symbols").arg(framed);
             }
+        }
+        // A focus ring shows only round the control that holds the focus.
+        for (HandbookWindow *window : existing()) {
+            auto *ring = window->findChild<FocusRing *>();
+            if (!ring || !ring->isVisible())
+                continue;
+            QWidget *focused = QApplication::focusWidget();
+            if (!focused || focused->window() != window)
+                return window->objectName() + QStringLiteral(": a focus ring with no focus");
+            if (focused != ring->target() && focused->parentWidget() != ring->target())
+                return window->objectName() +
+                       QStringLiteral(": the focus ring round %1, not %2")
+                           .arg(ring->target()->objectName(), focused->objectName());
+            const QRect round(ring->target()->mapTo(window->client(), QPoint(0, 0)),
+                              ring->target()->size());
+            if (ring->geometry() != round)
+                return window->objectName() +
+                       QStringLiteral(": the focus ring beside %1").arg(focused->objectName());
         }
         if (HandbookWindow *solubility = book->windows.window(WindowId::Form9)) {
             // No frame, or the column's anion and the two ends of one row.

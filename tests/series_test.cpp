@@ -9,6 +9,7 @@
 #include "series/nonmetal_series_window.h"
 #include "shell/twips.h"
 
+#include <QAccessible>
 #include <QLabel>
 #include <QPainter>
 #include <QSignalSpy>
@@ -663,6 +664,149 @@ private slots:
         QVERIFY(ink > 1000);
         QVERIFY(clear > ink);
         QCOMPARE(image.pixelColor(0, 0).alpha(), 0);
+    }
+
+    // ---- The keyboard -----------------------------------------------------
+
+    void keyboard_data() {
+        QTest::addColumn<int>("form");
+        QTest::addColumn<QStringList>("keys");
+        QTest::addColumn<QString>("focused"); // the control with the focus afterwards
+        QTest::addColumn<QString>("framed");  // the chosen symbol
+        QTest::addColumn<QString>("shown");   // the half-reaction line, or the sentence
+        const QString hydrogen = "H||+| / H|2|0,000 V";
+        const QString oxygen = QString::fromUtf8(kOxygen);
+        auto metals = [](const char *tag, const QStringList &keys, const char *focused,
+                         const char *framed, const QString &line) {
+            QTest::newRow(tag) << 3 << keys << focused << framed << line;
+        };
+        metals("opening", {}, "CmdExit", "H", hydrogen);
+        // The arrows go along the row from the current symbol.
+        metals("right from the back button", {"Right"}, "Cu", "H", hydrogen);
+        metals("left from the back button", {"Left"}, "Pb", "H", hydrogen);
+        metals("right and Enter", {"Right", "Return"}, "Cu", "Cu", "Cu||2+| / Cu||+ 0,338 V");
+        metals("Space chooses too", {"Right", "Right", "Space"}, "Hg", "Hg",
+               "Hg|2|2+| / Hg||+ 0,796 V");
+        metals("keypad Enter", {"Right", "Right", "Right", "Enter"}, "Ag", "Ag",
+               "Ag||+| / Ag||+ 0,799 V");
+        metals("chromium stands left of zinc", QStringList(8, "Left"), "Cr", "H", hydrogen);
+        metals("and manganese left of chromium", QStringList(9, "Left") << "Return", "Mn", "Mn",
+               "Mn||2+| / Mn||- 1,192 V");
+        metals("the right end stays", QStringList(9, "Right") << "Return", "Au", "Au",
+               "Au||3+| / Au||+ 1,691 V");
+        metals("the left end stays", QStringList(25, "Left") << "Space", "Li", "Li",
+               "Li||+| / Li||- 3,045 V");
+        metals("a choice, then away and back", {"Right", "Return", "Left", "Left"}, "Pb", "Cu",
+               "Cu||2+| / Cu||+ 0,338 V");
+        // One stop in the tab order, after the window's own buttons.
+        metals("tab order", {"Tab", "Tab", "Tab"}, "H", "H", hydrogen);
+        metals("tab round", {"Tab", "Tab", "Tab", "Tab"}, "CmdExit", "H", hydrogen);
+        metals("tab comes back to the symbol last reached",
+               {"Right", "Right", "Tab", "Tab", "Tab", "Tab"}, "Hg", "H", hydrogen);
+        metals("arrows from a button go on from there", {"Right", "Right", "Tab", "Right"}, "Ag",
+               "H", hydrogen);
+        metals("back tab", {"Shift+Tab"}, "H", "H", hydrogen);
+        metals("Enter on the back button still goes back", {"Return"}, "", "", "");
+
+        auto nonmetals = [](const char *tag, const QStringList &keys, const char *focused,
+                            const char *framed, const char *sentence) {
+            QTest::newRow(tag) << 5 << keys << focused << framed << QString::fromUtf8(sentence);
+        };
+        nonmetals("non-metals opening", {}, "CmdExit", "O", kOxygen);
+        nonmetals("fluorine", {"Right", "Return"}, "F", "F",
+                  "Fluora relatīvā elektronegativitāte (pēc L. Polinga) ir 3.98");
+        nonmetals("arsenic", QStringList(11, "Left") << "Space", "eAs", "eAs",
+                  "Arsēna relatīvā elektronegativitāte (pēc L. Polinga) ir 2.18");
+        nonmetals("silicon at the left end", QStringList(20, "Left") << "Return", "Si", "Si",
+                  "Silīcija relatīvā elektronegativitāte (pēc L. Polinga) ir 1.90");
+        nonmetals("moving does not choose", {"Left", "Left"}, "N", "O", kOxygen);
+        nonmetals("non-metals tab order", {"Tab", "Tab", "Tab"}, "O", "O", kOxygen);
+    }
+    void keyboard() {
+        QFETCH(int, form);
+        QFETCH(QStringList, keys);
+        QFETCH(QString, focused);
+        QFETCH(QString, framed);
+        QFETCH(QString, shown);
+        const WindowId id = WindowId(form);
+        open(WindowId::Form1);
+        QVERIFY(QTest::qWaitForWindowActive(book->windows.window(WindowId::Form1)));
+        pressKeys({"Tab", "Tab"}); // MAR
+        if (id == WindowId::Form5)
+            pressKeys({"Tab"}); // NER
+        pressKeys({"Space"});
+        HandbookWindow *window = book->windows.window(id);
+        QVERIFY(window && QTest::qWaitForWindowActive(window));
+        pressKeys(keys);
+        if (focused.isEmpty()) { // went back
+            QVERIFY(!book->windows.exists(id));
+            return;
+        }
+        QCOMPARE(QApplication::focusWidget()->objectName(), focused);
+        const QStringList &row = id == WindowId::Form3 ? kMetalRow : kNonmetalRow;
+        QCOMPARE(this->framed(id, row), QStringList{framed});
+        QCOMPARE(id == WindowId::Form3 ? halfReaction() : label(id, "L1")->text(), shown);
+        // The keyboard chooses; it does not colour.
+        QCOMPARE(green(id, row), QStringList{});
+    }
+
+    void symbolsNameTheirElements_data() {
+        QTest::addColumn<int>("form");
+        QTest::addColumn<QStringList>("keys");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("copper") << 3 << QStringList{"Right"} << QString::fromUtf8("Varš, Cu");
+        QTest::newRow("hydrogen") << 3 << QStringList{"Tab", "Tab", "Tab"}
+                                  << QString::fromUtf8("Ūdeņradis, H");
+        QTest::newRow("gold") << 3 << QStringList(6, "Right") << QString::fromUtf8("Zelts, Au");
+        QTest::newRow("arsenic") << 5 << QStringList(11, "Left") << QString::fromUtf8("Arsēns, As");
+        QTest::newRow("fluorine") << 5 << QStringList{"Right"} << QString::fromUtf8("Fluors, F");
+    }
+    void symbolsNameTheirElements() {
+        QFETCH(int, form);
+        QFETCH(QStringList, keys);
+        QFETCH(QString, name);
+        HandbookWindow *window = open(WindowId(form));
+        QVERIFY(QTest::qWaitForWindowActive(window));
+        pressKeys(keys);
+        QAccessibleInterface *face =
+            QAccessible::queryAccessibleInterface(QApplication::focusWidget());
+        QVERIFY(face);
+        QCOMPARE(face->text(QAccessible::Name), name);
+        QVERIFY(face->state().focusable);
+        QVERIFY(face->state().focused);
+    }
+
+    void screenReaderReadsAndChoosesSymbols() {
+        open(WindowId::Form3);
+        auto face = [this](const char *name) {
+            return QAccessible::queryAccessibleInterface(label(WindowId::Form3, name));
+        };
+        QCOMPARE(face("Cu")->role(), QAccessible::RadioButton);
+        QVERIFY(face("H")->state().checked);
+        QVERIFY(!face("Cu")->state().checked);
+        // Its press action chooses the symbol as a click does.
+        QAccessibleActionInterface *actions = face("Cu")->actionInterface();
+        QVERIFY(actions);
+        QCOMPARE(actions->actionNames(), QStringList{QAccessibleActionInterface::pressAction()});
+        actions->doAction(QAccessibleActionInterface::pressAction());
+        QCOMPARE(halfReaction(), QString("Cu||2+| / Cu||+ 0,338 V"));
+        QVERIFY(face("Cu")->state().checked);
+        QVERIFY(!face("H")->state().checked);
+        QCOMPARE(framed(WindowId::Form3, kMetalRow), QStringList{"Cu"});
+    }
+
+    void acidStripTakesNoFocus() {
+        HandbookWindow *window = open(WindowId::Form8);
+        QVERIFY(QTest::qWaitForWindowActive(window));
+        QStringList order;
+        for (int i = 0; i < 4; ++i) {
+            order << QApplication::focusWidget()->objectName();
+            pressKeys({"Tab"});
+        }
+        QCOMPARE(order, (QStringList{"CmdExit", "Command1", "Command2", "CmdExit"}));
+        pressKeys({"Right", "Left", "Shift+Tab"});
+        QCOMPARE(label(WindowId::Form8, "Label4")->text(), QString("SKĀBJU AKTIVITĀTES RINDA"));
+        QVERIFY(book->windows.window(WindowId::Form8)->isVisible());
     }
 
     // ---- Common buttons ---------------------------------------------------

@@ -5,6 +5,7 @@
 
 #include "resources/pictures.h"
 #include "shell/design_button.h"
+#include "shell/focus_ring.h"
 #include "shell/twips.h"
 #include "shell/window_looks.h"
 #include "table/field_box.h"
@@ -14,6 +15,8 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPainter>
+#include <QScopeGuard>
 
 using namespace vielnis;
 using namespace vielnis::testing;
@@ -47,6 +50,40 @@ QString states(const WindowSet &windows) {
     }
     return out.join(' ');
 }
+
+// Every window with the clicks that reach it and the states that its back
+// button leaves (the start window has none: its close box ends the handbook).
+struct Visit {
+    const char *tag;
+    QStringList path;
+    int form;
+    QString afterBack;
+};
+QList<Visit> visits() {
+    return {
+        {"start window", {}, 1, "end"},
+        {"periodic table", {"Form1.KEPT"}, 2, "1S"},
+        {"metal series", {"Form1.MAR"}, 3, "1S"},
+        {"authors", {"Form1.KEPT", "Form2.cmdAutorItm"}, 4, "2S"},
+        {"non-metal series", {"Form1.NER"}, 5, "1S"},
+        {"table legend", {"Form1.KEPT", "Form2.Apz"}, 6, "2S"},
+        {"biography", {"Form1.KEPT", "Form2.cmdDMendeļejevsItem"}, 7, "2S"},
+        {"acid series", {"Form1.SAR"}, 8, "1S"},
+        {"solubility table", {"Form1.VSU"}, 9, "1S"},
+        {"solubility legend", {"Form1.VSU", "Form9.Command2"}, 10, "9S"},
+        {"help", {"Form1.KEPT", "Form2.cmdhelp"}, 11, "2S"},
+        {"about", {"Form1.PAR"}, 12, "1S"},
+    };
+}
+
+// A focus ring seen across one side of a control: the run of pixels that
+// changed when the control took the focus, and the unchanged pixels just
+// outside and just inside that run.
+struct Crossing {
+    QPoint at;
+    double outside; // best contrast of a ring pixel against the pixel outside
+    double inside;  // and against the pixel inside
+};
 
 } // namespace
 
@@ -357,11 +394,291 @@ private slots:
         }
     }
 
-    void closeBoxEndsTheHandbook() {
-        walk({"Form1.KEPT", "Form2.Apz"});
-        book->windows.window(WindowId::Form6)->close();
-        QVERIFY(book->ended);
-        QCOMPARE(states(book->windows), QString());
+    void closeBox_data() {
+        QTest::addColumn<QStringList>("path");
+        QTest::addColumn<int>("form");
+        QTest::addColumn<QString>("expected"); // window states afterwards; "end" when ended
+        for (const Visit &visit : visits())
+            QTest::newRow(visit.tag) << visit.path << visit.form << visit.afterBack;
+    }
+    void closeBox() {
+        QFETCH(QStringList, path);
+        QFETCH(int, form);
+        QFETCH(QString, expected);
+        walk(path);
+        HandbookWindow *window = book->windows.window(WindowId(form));
+        QVERIFY(window && window->isVisible());
+        // As the window system asks when its close box is clicked or
+        // Alt+F4 is pressed.
+        window->windowHandle()->close();
+        Handbook::settle();
+        if (expected == "end") {
+            QVERIFY(book->ended);
+            QCOMPARE(states(book->windows), QString());
+            return;
+        }
+        QVERIFY(!book->ended);
+        QCOMPARE(states(book->windows), expected);
+    }
+
+    void closeBoxOnAPageKeepsTheTable() {
+        walk({"Form1.KEPT", "Form2.cmdFe"});
+        HandbookWindow *table = book->windows.window(WindowId::Form2);
+        walk({"Form2.cmdhelp"});
+        book->windows.window(WindowId::Form11)->close();
+        Handbook::settle();
+        QCOMPARE(book->windows.window(WindowId::Form2), table);
+        QCOMPARE(book->find<FieldBox>(WindowId::Form2, "Text1")->text(), QStringLiteral("Dzelzs"));
+    }
+
+    void escape_data() {
+        QTest::addColumn<QStringList>("path");
+        QTest::addColumn<int>("form");
+        QTest::addColumn<QString>("focus"); // the control given the focus first, if any
+        QTest::addColumn<QString>("expected");
+        for (const Visit &visit : visits())
+            QTest::newRow(visit.tag) << visit.path << visit.form << QString()
+                                     << (visit.form == 1 ? QStringLiteral("1S") : visit.afterBack);
+        // Whatever control holds the focus, as long as it has no use for
+        // Escape itself.
+        const QStringList table{"Form1.KEPT"};
+        for (const char *control : {"cmdH", "Text1", "Text15", "Combo1", "Apz", "cmd_end"})
+            QTest::newRow(qPrintable(QStringLiteral("table, focus on %1").arg(control)))
+                << table << 2 << control << "1S";
+        QTest::newRow("metal symbol") << QStringList{"Form1.MAR"} << 3 << "Cu"
+                                      << "1S";
+        QTest::newRow("non-metal symbol") << QStringList{"Form1.NER"} << 5 << "F"
+                                          << "1S";
+        QTest::newRow("solubility cell") << QStringList{"Form1.VSU"} << 9 << "AgBr"
+                                         << "1S";
+        QTest::newRow("help text") << QStringList{"Form1.KEPT", "Form2.cmdhelp"} << 11 << "Text1"
+                                   << "2S";
+        QTest::newRow("biography text")
+            << QStringList{"Form1.KEPT", "Form2.cmdDMendeļejevsItem"} << 7 << "Text1"
+            << "2S";
+        QTest::newRow("start window, exit button") << QStringList{} << 1 << "Command1"
+                                                   << "1S";
+    }
+    void escape() {
+        QFETCH(QStringList, path);
+        QFETCH(int, form);
+        QFETCH(QString, focus);
+        QFETCH(QString, expected);
+        walk(path);
+        HandbookWindow *window = book->windows.window(WindowId(form));
+        QVERIFY(QTest::qWaitForWindowActive(window));
+        if (!focus.isEmpty()) {
+            QWidget *control = widget(WindowId(form), focus.toUtf8().constData());
+            QVERIFY(control);
+            control->setFocus(Qt::TabFocusReason);
+            QCOMPARE(QApplication::focusWidget(), control);
+        }
+        pressKeys({"Esc"});
+        QVERIFY(!book->ended);
+        QCOMPARE(states(book->windows), expected);
+    }
+
+    void escapeClosesAnOpenMenuFirst() {
+        walk({"Form1.KEPT"});
+        HandbookWindow *table = book->windows.window(WindowId::Form2);
+        QVERIFY(QTest::qWaitForWindowActive(table));
+        QTest::keyClick(table, Qt::Key_Z, Qt::AltModifier);
+        QTRY_VERIFY(QApplication::activePopupWidget());
+        QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Escape);
+        Handbook::settle();
+        QVERIFY(!QApplication::activePopupWidget());
+        QCOMPARE(states(book->windows), QStringLiteral("2S"));
+    }
+
+    void heldEscapeGoesBackOneWindow() {
+        walk({"Form1.KEPT", "Form2.cmdhelp"});
+        QVERIFY(QTest::qWaitForWindowActive(book->windows.window(WindowId::Form11)));
+        pressKeys({"Esc"});
+        QCOMPARE(states(book->windows), QStringLiteral("2S"));
+        // The key still down: the window system repeats it to the next window.
+        HandbookWindow *table = book->windows.window(WindowId::Form2);
+        QVERIFY(QTest::qWaitForWindowActive(table));
+        for (int i = 0; i < 3; ++i) {
+            QKeyEvent repeat(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier, QString(), true);
+            QApplication::sendEvent(QApplication::focusWidget(), &repeat);
+            Handbook::settle();
+        }
+        QCOMPARE(states(book->windows), QStringLiteral("2S"));
+    }
+
+    // The focus ring of every kind of focusable control, on the colours it
+    // lies on: shown from the keyboard with at least 3 : 1 contrast against
+    // the pixels on both sides of it, and leaving every pixel as it was
+    // once the focus is gone, or while the mouse is in use.
+    void focusRing_data() {
+        QTest::addColumn<QStringList>("path");
+        QTest::addColumn<int>("form");
+        QTest::addColumn<QString>("control");
+        const QStringList table{"Form1.KEPT"};
+        auto row = [](const char *tag, const QStringList &path, int form, const char *control) {
+            QTest::newRow(tag) << path << form << QString::fromUtf8(control);
+        };
+        row("start entry on maroon", {}, 1, "KEPT");
+        row("start about entry", {}, 1, "PAR");
+        row("start exit", {}, 1, "Command1");
+        row("start minimise", {}, 1, "Command2");
+        row("table back", table, 2, "CmdPreview");
+        row("table legend", table, 2, "Apz");
+        row("non-metal element", table, 2, "cmdH");
+        row("metal element", table, 2, "cmdFe");
+        row("lanthanide", table, 2, "cmdCe");
+        row("details field", table, 2, "Text1");
+        row("origin field", table, 2, "Text15");
+        row("oxide cell", table, 2, "Apz1");
+        row("picker", table, 2, "Combo1");
+        row("formula symbol", table, 2, "txtFru1");
+        row("framed metal symbol", {"Form1.MAR"}, 3, "H");
+        row("metal symbol", {"Form1.MAR"}, 3, "Cu");
+        row("metal series exit", {"Form1.MAR"}, 3, "Command2");
+        row("framed non-metal symbol", {"Form1.NER"}, 5, "O");
+        row("non-metal symbol", {"Form1.NER"}, 5, "eAs");
+        row("water cell", {"Form1.VSU"}, 9, "HOH");
+        row("insoluble cell", {"Form1.VSU"}, 9, "AgBr");
+        row("soluble cell", {"Form1.VSU"}, 9, "KNO");
+        row("solubility legend button", {"Form1.VSU"}, 9, "Command2");
+        row("help text", {"Form1.KEPT", "Form2.cmdhelp"}, 11, "Text1");
+        row("biography back", {"Form1.KEPT", "Form2.cmdDMendeļejevsItem"}, 7, "Command1");
+        row("about back", {"Form1.PAR"}, 12, "cmd_back");
+        row("acid series back", {"Form1.SAR"}, 8, "CmdExit");
+    }
+    void focusRing() {
+        QFETCH(QStringList, path);
+        QFETCH(int, form);
+        QFETCH(QString, control);
+        walk(path);
+        HandbookWindow *window = book->windows.window(WindowId(form));
+        QVERIFY(QTest::qWaitForWindowActive(window));
+        QWidget *target = widget(WindowId(form), control.toUtf8().constData());
+        QVERIFY(target);
+        QWidget *client = window->client();
+        const QRect area(target->mapTo(client, QPoint(0, 0)), target->size());
+        const QRect around = area.adjusted(-4, -4, 4, 4) & client->rect();
+        auto look = [&] {
+            Handbook::settle();
+            return client->grab(around).toImage().convertToFormat(QImage::Format_RGB32);
+        };
+        auto keyboardFocus = [&] {
+            target->setFocus(Qt::TabFocusReason);
+            QTest::keyClick(target, Qt::Key_Shift); // the keyboard in use
+        };
+        // A steady caret, so that it looks the same in every picture.
+        const int flashTime = QApplication::cursorFlashTime();
+        QApplication::setCursorFlashTime(0);
+        auto restore = qScopeGuard([flashTime] { QApplication::setCursorFlashTime(flashTime); });
+        // Pixels that the control itself changes with the focus (a text
+        // field its caret), seen in pictures of the control alone.
+        const QPoint origin = area.topLeft() - around.topLeft();
+        QRegion own;
+        auto ownLook = [&] {
+            return target->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        };
+        auto addOwnChanges = [&](const QImage &before, const QImage &after) {
+            for (int y = 0; y < before.height(); ++y)
+                for (int x = 0; x < before.width(); ++x)
+                    if (before.pixel(x, y) != after.pixel(x, y))
+                        own += QRect(origin + QPoint(x, y), QSize(1, 1));
+        };
+
+        target->clearFocus();
+        const QImage unfocused = look();
+        const QImage ownUnfocused = ownLook();
+        keyboardFocus();
+        QWidget *focusedWidget = QApplication::focusWidget();
+        QVERIFY(focusedWidget == target || focusedWidget->parentWidget() == target);
+        const QImage focused = look();
+        addOwnChanges(ownUnfocused, ownLook());
+        target->clearFocus();
+        QCOMPARE(look(), unfocused);
+
+        // With the mouse in use the focus adds nothing to what the control
+        // itself shows.
+        QPoint bare;
+        for (int y = 0; y < client->height() && bare.isNull(); y += 5)
+            for (int x = 0; x < client->width() && bare.isNull(); x += 5)
+                if (!client->childAt(x, y))
+                    bare = QPoint(x, y);
+        QTest::mouseClick(client, Qt::LeftButton, {}, bare);
+        target->setFocus(Qt::MouseFocusReason);
+        const QImage mouseFocused = look();
+        addOwnChanges(ownUnfocused, ownLook());
+        target->clearFocus();
+        for (int y = 0; y < unfocused.height(); ++y)
+            for (int x = 0; x < unfocused.width(); ++x)
+                if (!own.contains(QPoint(x, y)))
+                    QVERIFY2(
+                        mouseFocused.pixel(x, y) == unfocused.pixel(x, y),
+                        qPrintable(QStringLiteral("mouse focus shows at %1,%2").arg(x).arg(y)));
+
+        // What the ring changed lies on the control, and runs right round it.
+        const QRect inImage(origin, area.size());
+        auto changed = [&](QPoint p) {
+            return focused.pixel(p) != unfocused.pixel(p) && !own.contains(p);
+        };
+        for (int y = 0; y < focused.height(); ++y)
+            for (int x = 0; x < focused.width(); ++x)
+                if (changed({x, y}))
+                    QVERIFY2(inImage.contains(x, y),
+                             qPrintable(QStringLiteral("changed at %1,%2 outside").arg(x).arg(y)));
+
+        // Across each side, away from the corners: the run of changed pixels
+        // nearest the edge, and its best contrast against its neighbours.
+        QList<Crossing> crossings;
+        auto cross = [&](QPoint edge, QPoint inward) {
+            QPoint p = edge;
+            int depth = 0;
+            while (depth < 6 && !changed(p))
+                p += inward, ++depth;
+            if (depth == 6)
+                return;
+            const QColor outside = focused.pixelColor(p - inward);
+            QList<QColor> ring;
+            while (inImage.contains(p) && changed(p)) {
+                ring << focused.pixelColor(p);
+                p += inward;
+            }
+            const QColor inside = focused.pixelColor(p);
+            Crossing crossing{edge, 1, 1};
+            for (const QColor &colour : ring) {
+                crossing.outside = std::max(crossing.outside, contrastRatio(colour, outside));
+                crossing.inside = std::max(crossing.inside, contrastRatio(colour, inside));
+            }
+            crossings << crossing;
+        };
+        const int left = inImage.left(), right = inImage.right();
+        const int top = inImage.top(), bottom = inImage.bottom();
+        int sides = 0;
+        for (int x = left + 4; x <= right - 4; ++x) {
+            cross({x, top}, {0, 1});
+            cross({x, bottom}, {0, -1});
+        }
+        sides += crossings.size();
+        for (int y = top + 4; y <= bottom - 4; ++y) {
+            cross({left, y}, {1, 0});
+            cross({right, y}, {-1, 0});
+        }
+        const int expected = 2 * (inImage.width() - 8) + 2 * (inImage.height() - 8);
+        QVERIFY2(crossings.size() == expected,
+                 qPrintable(QStringLiteral("the ring crosses %1 of %2 places; %3 on the top and "
+                                           "bottom")
+                                .arg(crossings.size())
+                                .arg(expected)
+                                .arg(sides)));
+        double weakest = 21;
+        for (const Crossing &c : crossings) {
+            weakest = std::min({weakest, c.outside, c.inside});
+            QVERIFY2(c.outside >= 3 && c.inside >= 3,
+                     qPrintable(QStringLiteral("at %1,%2: %3 : 1 outside, %4 : 1 inside")
+                                    .arg(c.at.x())
+                                    .arg(c.at.y())
+                                    .arg(c.outside, 0, 'f', 2)
+                                    .arg(c.inside, 0, 'f', 2)));
+        }
+        qInfo("weakest contrast %.2f : 1", weakest);
     }
 
     void cursors() {

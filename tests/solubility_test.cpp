@@ -7,6 +7,7 @@
 #include "shell/design_button.h"
 #include "solubility/header_image.h"
 
+#include <QAccessible>
 #include <QLabel>
 #include <QRegularExpression>
 #include <QScreen>
@@ -405,6 +406,85 @@ private slots:
             }
         pointAt("background");
         QCOMPARE(framedImages(), QStringList());
+    }
+
+    // The keyboard from the focus the window opens with (the water cell),
+    // the pointer resting in a corner.
+    void keyboard_data() {
+        QTest::addColumn<QStringList>("keys");
+        QTest::addColumn<QString>("focused");
+        QTest::addColumn<QStringList>("framed");
+        auto row = [](const char *tag, const QStringList &keys, const char *focused,
+                      const QStringList &framed) {
+            QTest::newRow(tag) << keys << focused << framed;
+        };
+        auto times = [](int n, const char *key) {
+            return QStringList(n, QString::fromLatin1(key));
+        };
+        row("opening", {}, "HOH", {});
+        row("down a row", {"Down"}, "NHOH", {"OH", "NH1", "NH2"});
+        row("right a column", {"Right"}, "HNO", {"NO", "H1", "H2"});
+        row("down and back up", {"Down", "Up"}, "HOH", {"OH", "H1", "H2"});
+        row("AgBr", times(4, "Down") + times(4, "Right"), "AgBr", {"Br", "Ag1", "Ag2"});
+        row("Fe(II) sulphate", times(11, "Down") + times(8, "Right"), "FeSO41",
+            {"SO4", "Fe1", "Fe2"});
+        row("Fe(III) sulphate below it", times(12, "Down") + times(8, "Right"), "FeSO42",
+            {"SO4", "Fe3", "Fe4"});
+        row("aluminium silicate", times(13, "Down") + times(11, "Right"), "AlSiO1",
+            {"SiO", "Al1", "Al2"});
+        row("the bottom right corner stays", times(20, "Down") + times(20, "Right"), "AlCH3COO",
+            {"CH3COO", "Al1", "Al2"});
+        row("the top left corner stays", {"Right", "Left", "Left", "Up"}, "HOH",
+            {"OH", "H1", "H2"});
+        row("left along a row", times(9, "Down") + times(5, "Right") + times(3, "Left"), "CuF",
+            {"F", "Cu1", "Cu2"});
+        // Tab still walks the cells row by row, and frames as it goes.
+        row("tab", {"Tab"}, "HNO", {"NO", "H1", "H2"});
+        row("tab from the row's end", times(12, "Right") + QStringList{"Tab"}, "NHOH",
+            {"OH", "NH1", "NH2"});
+        row("back tab out of the grid to a button", {"Shift+Tab"}, "Command4", {});
+        row("from a button back into the grid",
+            {"Shift+Tab", "Shift+Tab", "Shift+Tab", "Shift+Tab", "Shift+Tab"}, "AlCH3COO",
+            {"CH3COO", "Al1", "Al2"});
+        row("a button keeps the frames", times(2, "Down") + QStringList{"Tab"} + times(2, "Right"),
+            "KCl", {"Cl", "K1", "K2"});
+    }
+    void keyboard() {
+        QFETCH(QStringList, keys);
+        QFETCH(QString, focused);
+        QFETCH(QStringList, framed);
+        QVERIFY(QTest::qWaitForWindowActive(table));
+        pressKeys(keys);
+        QCOMPARE(QApplication::focusWidget()->objectName(), focused);
+        QCOMPARE(framedImages(), sorted(framed));
+        QCOMPARE(imagesShowingFrame(), sorted(framed));
+    }
+
+    void keyboardFramesGoAsPointingOnes() {
+        QVERIFY(QTest::qWaitForWindowActive(table));
+        pressKeys({"Down", "Down", "Down", "Down", "Right", "Right", "Right", "Right"});
+        QCOMPARE(framedImages(), sorted({"Br", "Ag1", "Ag2"}));
+        // The pointer over a cell frames that cell's headers; over the bare
+        // background, none. The focus stays where it is.
+        pointAt("KCl");
+        QCOMPARE(framedImages(), sorted({"Cl", "K1", "K2"}));
+        pointAt("background");
+        QCOMPARE(framedImages(), QStringList());
+        QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("AgBr"));
+        // The next key frames again from where the focus is.
+        pressKeys({"Down"});
+        QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("BaBr"));
+        QCOMPARE(framedImages(), sorted({"Br", "Ba1", "Ba2"}));
+    }
+
+    void focusedCellKeepsItsName() {
+        QVERIFY(QTest::qWaitForWindowActive(table));
+        pressKeys({"Down", "Down", "Down", "Down", "Right", "Right", "Right", "Right"});
+        QAccessibleInterface *face =
+            QAccessible::queryAccessibleInterface(QApplication::focusWidget());
+        QVERIFY(face);
+        QCOMPARE(face->text(QAccessible::Name), cell("AgBr")->accessibleName());
+        QVERIFY(face->state().focused);
     }
 
     void clickingACellChangesNothing_data() {

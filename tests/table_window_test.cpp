@@ -9,6 +9,7 @@
 #include "table/table_window.h"
 
 #include <QAbstractItemView>
+#include <QAction>
 #include <QClipboard>
 #include <QLabel>
 #include <QLineEdit>
@@ -486,8 +487,10 @@ private slots:
             << "C" << QStringList{"choose:Dimants", "type:fullerēni"} << diamond << true;
         QTest::newRow("nonsense") << "C" << QStringList{"choose:Dimants", "type:xyz 123 !?"}
                                   << diamond << true;
+        // (Escape is not among them: in the picker, as anywhere in the
+        // window, it goes back to the start window.)
         QTest::newRow("control characters")
-            << "C" << QStringList{"choose:Dimants", QString("type:\t\x01\x1b\b\x7f")} << diamond
+            << "C" << QStringList{"choose:Dimants", QString("type:\t\x01\b\x7f")} << diamond
             << true;
         QTest::newRow("right-to-left")
             << "C" << QStringList{"choose:Dimants", QString::fromUtf8("type:שלום مرحبا")} << diamond
@@ -589,7 +592,8 @@ private slots:
     }
     void pickerSurvivesRandomText() {
         // Ten thousand strings a pupil might type or paste: long ones,
-        // control characters, right-to-left text, parts of names, names in
+        // control characters (but Escape, which goes back to the start
+        // window from anywhere in this one), right-to-left text, parts of names, names in
         // other letter case, other elements' names. The panel changes only
         // when the picker ends up holding one of the shown element's own
         // modification names, and then shows exactly that modification.
@@ -611,7 +615,7 @@ private slots:
                                                           " ",        "  ",
                                                           "\t",       "\n",
                                                           "\r",       QString(QChar(0)),
-                                                          "\x1b",     "\u202e",
+                                                          "\x7f",     "\u202e",
                                                           "\u200f",   "שלום",
                                                           "مرحبا",    "ЖЗИ",
                                                           "🙂",     "%s",
@@ -700,6 +704,56 @@ private slots:
         QCOMPARE(text("Text15"), QStringLiteral("Lat. ferrum - dzelzs"));
         QCOMPARE(text("Pakape1"), QStringLiteral("+2"));
         QCOMPARE(text("Apz1"), QStringLiteral("B"));
+    }
+
+    // Leaving the table for one of its pages and coming back, by the page's
+    // back button, its close box or Escape, puts the focus back where it
+    // was, however often.
+    void focusComesBackFromThePages_data() {
+        QTest::addColumn<QStringList>("open"); // keys that open the page from the focused element
+        QTest::addColumn<int>("form");
+        QTest::addColumn<QString>("back"); // "button", "close box" or "Esc"
+        struct Page {
+            const char *tag;
+            QStringList keys;
+            int form;
+        };
+        const QList<Page> pages = {
+            {"legend item", {"Alt+Z", "Return"}, 6},
+            {"biography", {"Alt+Z", "Down", "Return"}, 7},
+            {"authors", {"Alt+Z", "Down", "Down", "Return"}, 4},
+            {"help", {"Alt+Z", "Down", "Down", "Down", "Return"}, 11},
+            {"help by its access key", {"Alt+Z", "L"}, 11},
+        };
+        for (const Page &page : pages)
+            for (const char *back : {"button", "close box", "Esc"})
+                QTest::newRow(qPrintable(QStringLiteral("%1, %2").arg(page.tag, back)))
+                    << page.keys << page.form << back;
+    }
+    void focusComesBackFromThePages() {
+        QFETCH(QStringList, open);
+        QFETCH(int, form);
+        QFETCH(QString, back);
+        QVERIFY(QTest::qWaitForWindowActive(window));
+        book->find(WindowId::Form2, "cmdC")->setFocus(Qt::TabFocusReason);
+        pressKeys({"Return"}); // carbon chosen
+        for (int round = 0; round < 4; ++round) {
+            pressKeys(open);
+            HandbookWindow *page = book->windows.window(WindowId(form));
+            QVERIFY2(page && QTest::qWaitForWindowActive(page), "the page did not open");
+            QVERIFY(!window->isVisible());
+            if (back == "button")
+                QTest::keyClick(page->backButton(), Qt::Key_Space);
+            else if (back == "Esc")
+                pressKeys({"Esc"});
+            else
+                page->windowHandle()->close();
+            Handbook::settle();
+            QVERIFY(QTest::qWaitForWindowActive(window));
+            QVERIFY(!book->windows.exists(WindowId(form)));
+            QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("cmdC"));
+            QCOMPARE(text("Text1"), QStringLiteral("Ogleklis"));
+        }
     }
 
     void cellPixels() {

@@ -3,6 +3,7 @@
 #include "series/arrow_view.h"
 #include "series/series_style.h"
 #include "series/symbol_label.h"
+#include "series/symbol_row.h"
 #include "shell/controls.h"
 
 namespace vielnis::series {
@@ -134,9 +135,12 @@ MetalSeriesWindow::MetalSeriesWindow(WindowSet &windows)
     connect(client(), &ClientArea::backgroundMouseMove, this,
             &MetalSeriesWindow::ResetMetalColours);
 
+    auto *keyboard = new SymbolRow(this, {m_symbols.begin(), m_symbols.end()});
     for (std::size_t row = 0; row < kMetals.size(); ++row)
-        if (qstrcmp(kMetals[row].symbol, kSelectedOnOpening) == 0)
+        if (qstrcmp(kMetals[row].symbol, kSelectedOnOpening) == 0) {
             select(row);
+            keyboard->setCurrent(m_symbols[row]);
+        }
 }
 
 void MetalSeriesWindow::setSentenceSpacing(QLabel *words) {

@@ -3,6 +3,7 @@
 #include "series/arrow_view.h"
 #include "series/series_style.h"
 #include "series/symbol_label.h"
+#include "series/symbol_row.h"
 #include "shell/controls.h"
 
 namespace vielnis::series {
@@ -80,9 +81,12 @@ NonmetalSeriesWindow::NonmetalSeriesWindow(WindowSet &windows)
     connect(client(), &ClientArea::backgroundMouseMove, this,
             &NonmetalSeriesWindow::ResetNonmetalColours);
 
+    auto *keyboard = new SymbolRow(this, {m_symbols.begin(), m_symbols.end()});
     for (std::size_t row = 0; row < kNonmetals.size(); ++row)
-        if (qstrcmp(kNonmetals[row].name, kSelectedOnOpening) == 0)
+        if (qstrcmp(kNonmetals[row].name, kSelectedOnOpening) == 0) {
             select(row);
+            keyboard->setCurrent(m_symbols[row]);
+        }
 }
 
 void NonmetalSeriesWindow::ResetNonmetalColours() {

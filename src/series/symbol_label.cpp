@@ -6,10 +6,48 @@
 #include "series/series_style.h"
 #include "shell/controls.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
 namespace vielnis::series {
+
+namespace {
+
+// What a screen reader is told of a symbol: one of a row of choices, named
+// by its element, checked while it is the chosen one, and chosen by its
+// press action as by a click.
+class SymbolAccessible : public QAccessibleWidget {
+public:
+    explicit SymbolAccessible(SymbolLabel *symbol)
+        : QAccessibleWidget(symbol, QAccessible::RadioButton) {}
+
+    QAccessible::State state() const override {
+        QAccessible::State state = QAccessibleWidget::state();
+        state.checkable = true;
+        state.checked = symbol()->isFramed();
+        return state;
+    }
+    QStringList actionNames() const override { return {pressAction()}; }
+    void doAction(const QString &name) override {
+        if (name == pressAction())
+            emit symbol()->clicked();
+    }
+
+private:
+    SymbolLabel *symbol() const { return static_cast<SymbolLabel *>(widget()); }
+};
+
+QAccessibleInterface *accessibleSymbol(const QString &className, QObject *object) {
+    if (className == QLatin1String(SymbolLabel::staticMetaObject.className()) && object &&
+        object->isWidgetType())
+        return new SymbolAccessible(static_cast<SymbolLabel *>(object));
+    return nullptr;
+}
+
+} // namespace
 
 SymbolLabel::SymbolLabel(QWidget *parent, const char *name, const char *caption, const Twips &rect,
                          const FontSpec &font)
@@ -22,6 +60,11 @@ SymbolLabel::SymbolLabel(QWidget *parent, const char *name, const char *caption,
     setColour(kYellow);
     setCursor(pictures::cursor(pictures::Cursor::PointingHand));
     setMouseTracking(true);
+    static const bool accessibleSymbols = [] {
+        QAccessible::installFactory(accessibleSymbol);
+        return true;
+    }();
+    Q_UNUSED(accessibleSymbols);
     // A screen reader says which element the symbol stands for.
     if (const catalogue::ElementRecord *element = catalogue::findElement(caption))
         setAccessibleName(QStringLiteral("%1, %2").arg(
@@ -34,6 +77,10 @@ void SymbolLabel::setFramed(bool framed) {
         return;
     m_framed = framed;
     update();
+    QAccessible::State changed;
+    changed.checked = true;
+    QAccessibleStateChangeEvent event(this, changed);
+    QAccessible::updateAccessibility(&event);
 }
 
 QColor SymbolLabel::colour() const {
@@ -72,6 +119,28 @@ void SymbolLabel::mouseReleaseEvent(QMouseEvent *event) {
     // A click: the left button let go over the symbol it was pressed on.
     if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
         emit clicked();
+}
+
+void SymbolLabel::keyPressEvent(QKeyEvent *event) {
+    switch (event->key()) {
+    case Qt::Key_Space:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        if (event->modifiers() == Qt::NoModifier || event->modifiers() == Qt::KeypadModifier) {
+            event->accept();
+            emit clicked();
+            return;
+        }
+        break;
+    default:
+        break;
+    }
+    QLabel::keyPressEvent(event);
+}
+
+void SymbolLabel::focusInEvent(QFocusEvent *event) {
+    QLabel::focusInEvent(event);
+    emit focused();
 }
 
 } // namespace vielnis::series

@@ -57,13 +57,7 @@ void DesignButton::paintEvent(QPaintEvent *) {
         painter.setPen(palette().color(QPalette::ButtonText));
         painter.drawText(inner, Qt::AlignCenter, text());
     }
-    if (hasFocus()) {
-        painter.setRenderHint(QPainter::Antialiasing, false);
-        QPen dotted(Qt::black, 1, Qt::DotLine);
-        painter.setPen(dotted);
-        painter.setBrush(Qt::NoBrush);
-        painter.drawRect(face.adjusted(3, 3, -4, -4));
-    }
+    // The focus shows on a ring of its own (FocusRing), above the face.
 }
 
 void DesignButton::keyPressEvent(QKeyEvent *event) {

@@ -2,12 +2,15 @@
 
 #include "resources/pictures.h"
 #include "shell/common_buttons.h"
+#include "shell/focus_ring.h"
 #include "shell/twips.h"
 #include "shell/window_looks.h"
 #include "shell/window_set.h"
 
+#include <QAbstractButton>
 #include <QCloseEvent>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
@@ -24,6 +27,7 @@ ClientArea::ClientArea(const WindowLook &look, QWidget *parent) : QWidget(parent
     setMouseTracking(true);
     if (look.openHandBackground)
         setCursor(pictures::cursor(pictures::Cursor::OpenHand));
+    new FocusRing(this);
 }
 
 void ClientArea::paintEvent(QPaintEvent *) {
@@ -196,12 +200,34 @@ void HandbookWindow::forwardAndDestroy(WindowId target) {
     m_windows.unload(m_id);
 }
 
+QAbstractButton *HandbookWindow::backButton() const {
+    const WindowLook &look = lookOf(m_id);
+    if (!look.back)
+        return nullptr;
+    return m_client->findChild<QAbstractButton *>(QString::fromLatin1(look.back->name));
+}
+
 void HandbookWindow::closeEvent(QCloseEvent *event) {
-    // The window system's close box does what the window's own "x" does:
-    // it ends the handbook, so no window is ever left behind without a way
-    // out, nor the program running without a window.
+    // Closing a legend or a help page takes the pupil back where the page
+    // came from, as its "<~" does; only the start window's close box ends
+    // the handbook. Either way a window stays shown until the end.
     event->ignore();
-    m_windows.end();
+    if (QAbstractButton *back = backButton())
+        back->click();
+    else
+        m_windows.end();
+}
+
+void HandbookWindow::keyPressEvent(QKeyEvent *event) {
+    // Reached only when the focused control left the key alone. A held-down
+    // key repeats; one press goes back one window, not all the way.
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        event->accept();
+        if (QAbstractButton *back = backButton(); back && !event->isAutoRepeat())
+            back->click();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 } // namespace vielnis

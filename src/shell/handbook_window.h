@@ -6,6 +6,7 @@
 #include <QWidget>
 #include <optional>
 
+class QAbstractButton;
 class QVBoxLayout;
 
 namespace vielnis {
@@ -54,6 +55,9 @@ public:
     // left in.
     void showNormalAndActive();
 
+    // The back button "<~", or nullptr on the start window, which has none.
+    QAbstractButton *backButton() const;
+
 protected:
     QVBoxLayout *frameLayout() const { return m_layout; }
     // Show target; Hide this window.
@@ -61,7 +65,11 @@ protected:
     // Show target; Hide this window; Unload this window.
     void forwardAndDestroy(WindowId target);
 
+    // The window system's close box (and Alt+F4) does what the back button
+    // does; on a window without one it ends the handbook.
     void closeEvent(QCloseEvent *event) override;
+    // Escape that no control took does what the back button does.
+    void keyPressEvent(QKeyEvent *event) override;
     void changeEvent(QEvent *event) override;
     void moveEvent(QMoveEvent *event) override;
     void showEvent(QShowEvent *event) override;

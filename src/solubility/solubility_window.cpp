@@ -9,6 +9,8 @@
 
 #include <QPainter>
 #include <QPrinter>
+#include <QFocusEvent>
+#include <QKeyEvent>
 
 namespace vielnis {
 
@@ -78,6 +80,8 @@ void SolubilityWindow::buildCells() {
             // and does nothing.
             connect(cell, &DesignButton::mouseMoved, this,
                     [this, row, column] { cellMouseMove(row, column); });
+            cell->installEventFilter(this); // the arrow keys and the focus
+            m_cells[std::size_t(row)][std::size_t(column)] = cell;
         }
 }
 
@@ -106,6 +110,60 @@ void SolubilityWindow::ClearHeaderFrames() {
         m_leftImages[std::size_t(row)]->setFramed(false);
         m_rightImages[std::size_t(row)]->setFramed(false);
     }
+}
+
+bool SolubilityWindow::eventFilter(QObject *watched, QEvent *event) {
+    const QEvent::Type type = event->type();
+    if (type != QEvent::KeyPress && type != QEvent::FocusIn)
+        return HandbookWindow::eventFilter(watched, event);
+    for (int row = 0; row < kRows; ++row)
+        for (int column = 0; column < kColumns; ++column) {
+            if (m_cells[std::size_t(row)][std::size_t(column)] != watched)
+                continue;
+            if (type == QEvent::FocusIn) {
+                // Reached by the keyboard: the same frames as pointing. The
+                // focus the window opens with frames nothing, and a click
+                // comes with the pointer's own frames.
+                const Qt::FocusReason reason = static_cast<QFocusEvent *>(event)->reason();
+                if (reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason)
+                    cellMouseMove(row, column);
+                return false;
+            }
+            const auto *key = static_cast<QKeyEvent *>(event);
+            switch (key->key()) {
+            case Qt::Key_Up:
+            case Qt::Key_Down:
+            case Qt::Key_Left:
+            case Qt::Key_Right:
+                if (key->modifiers() & ~Qt::KeypadModifier)
+                    return false;
+                cellArrow(row, column, key->key());
+                return true;
+            default:
+                return false;
+            }
+        }
+    return HandbookWindow::eventFilter(watched, event);
+}
+
+void SolubilityWindow::cellArrow(int row, int column, int key) {
+    switch (key) {
+    case Qt::Key_Up:
+        row = std::max(row - 1, 0);
+        break;
+    case Qt::Key_Down:
+        row = std::min(row + 1, kRows - 1);
+        break;
+    case Qt::Key_Left:
+        column = std::max(column - 1, 0);
+        break;
+    default:
+        column = std::min(column + 1, kColumns - 1);
+        break;
+    }
+    DesignButton *next = m_cells[std::size_t(row)][std::size_t(column)];
+    if (!next->hasFocus())
+        next->setFocus(Qt::TabFocusReason);
 }
 
 void SolubilityWindow::cellMouseMove(int row, int column) {

@@ -9,13 +9,17 @@ class QPrinter;
 
 namespace vielnis {
 
+class DesignButton;
+
 namespace solubility {
 class HeaderImage;
 }
 
 // Form9, the solubility of acids, bases and salts in water: 14 cation rows by
 // 13 anion columns of coloured marks. Pointing at a cell frames the formulas
-// of its column and of both ends of its row.
+// of its column and of both ends of its row. The arrow keys move the focus
+// through the grid, and a cell reached by the keyboard frames its headers as
+// pointing at it does.
 class SolubilityWindow : public HandbookWindow {
     Q_OBJECT
 public:
@@ -28,6 +32,8 @@ public:
     // Prints the table with its legend below it on one page, under the
     // window's title.
     void printTable(QPrinter &printer) const;
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void buildHeaders();
@@ -35,7 +41,11 @@ private:
     void setTabOrderOfControls();
     // MouseMove of the cell in row r, column c.
     void cellMouseMove(int row, int column);
+    // The arrow keys on the cell in row r, column c: the neighbouring cell
+    // takes the focus; at the grid's edge the focus stays.
+    void cellArrow(int row, int column, int key);
 
+    std::array<std::array<DesignButton *, solubility::kColumns>, solubility::kRows> m_cells{};
     std::array<solubility::HeaderImage *, solubility::kColumns> m_anionImages{};
     std::array<solubility::HeaderImage *, solubility::kRows> m_leftImages{};
     std::array<solubility::HeaderImage *, solubility::kRows> m_rightImages{};

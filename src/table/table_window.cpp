@@ -10,14 +10,15 @@
 #include "shell/window_keys.h"
 #include "shell/window_set.h"
 #include "table/field_box.h"
-#include "table/table_colours.h"
 #include "table/modification_picker.h"
 #include "table/symbol_picture.h"
+#include "table/table_colours.h"
 
 #include <QAccessible>
 #include <QAction>
 #include <QClipboard>
 #include <QComboBox>
+#include <QApplication>
 #include <QFrame>
 #include <QGuiApplication>
 #include <QHash>
@@ -397,6 +398,21 @@ TableWindow::TableWindow(WindowSet &windows) : HandbookWindow(WindowId::Form2, w
     setTabOrderOfControls();
     m_text[1]->setFocus();
     setUpKeys();
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget *, QWidget *now) {
+        if (now && isVisible() && isAncestorOf(now) && !qobject_cast<QMenuBar *>(now))
+            m_lastFocus = now;
+    });
+}
+
+bool TableWindow::event(QEvent *event) {
+    // When a page opened from the menu by the keyboard, the window system
+    // may hand the hidden window the activation for a moment, and Qt then
+    // moves its focus on to the next control, since the focused one is not
+    // shown. Shown again, the focus goes back to the control it left.
+    if (event->type() == QEvent::WindowActivate && m_lastFocus && m_lastFocus->isVisibleTo(this) &&
+        focusWidget() != m_lastFocus)
+        m_lastFocus->setFocus(Qt::ActiveWindowFocusReason);
+    return HandbookWindow::event(event);
 }
 
 void TableWindow::buildGrid() {

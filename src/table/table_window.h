@@ -4,6 +4,7 @@
 #include "shell/handbook_window.h"
 #include "table/element_finder.h"
 
+#include <QPointer>
 #include <array>
 
 class QKeyEvent;
@@ -46,6 +47,8 @@ public:
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
+    // Coming back from a page, the focus is where it was.
+    bool event(QEvent *event) override;
 
 private:
     // The element button next to the given one in the arrow's direction.
@@ -82,6 +85,8 @@ private:
     // The element the panel shows; modifications apply only to their own element.
     const catalogue::ElementRecord *m_shown = nullptr;
     ElementFinder m_finder;
+    // The control that last held the focus here, the menu bar aside.
+    QPointer<QWidget> m_lastFocus;
 };
 
 } // namespace vielnis
