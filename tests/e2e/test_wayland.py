@@ -79,6 +79,16 @@ class WaylandSmoke(unittest.TestCase):
                 self.shown(handbook, section)
                 key("Return")  # its back button holds the focus
                 self.shown(handbook, "Form1")
+            # The solubility table, its legend (after the last cell and the
+            # back button in the tab order) and back, by Escape.
+            key("Tab", "Return")
+            self.shown(handbook, "Form9")
+            key(*["Down"] * 13, *["Right"] * 12, "Tab", "Tab", "space")
+            self.shown(handbook, "Form10")
+            key("Escape")
+            self.shown(handbook, "Form9")
+            key("Escape")
+            self.shown(handbook, "Form1")
             key("Return")  # KEPT holds the focus
             self.shown(handbook, "Form2")
             for steps, page in ((0, "Form6"), (1, "Form7"), (2, "Form4")):
