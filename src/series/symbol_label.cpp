@@ -4,6 +4,7 @@
 
 #include "resources/pictures.h"
 #include "series/series_style.h"
+#include "shell/accessible_factory.h"
 #include "shell/controls.h"
 
 #include <QAccessible>
@@ -40,13 +41,6 @@ private:
     SymbolLabel *symbol() const { return static_cast<SymbolLabel *>(widget()); }
 };
 
-QAccessibleInterface *accessibleSymbol(const QString &className, QObject *object) {
-    if (className == QLatin1String(SymbolLabel::staticMetaObject.className()) && object &&
-        object->isWidgetType())
-        return new SymbolAccessible(static_cast<SymbolLabel *>(object));
-    return nullptr;
-}
-
 } // namespace
 
 SymbolLabel::SymbolLabel(QWidget *parent, const char *name, const char *caption, const Twips &rect,
@@ -60,11 +54,7 @@ SymbolLabel::SymbolLabel(QWidget *parent, const char *name, const char *caption,
     setColour(kYellow);
     setCursor(pictures::cursor(pictures::Cursor::PointingHand));
     setMouseTracking(true);
-    static const bool accessibleSymbols = [] {
-        QAccessible::installFactory(accessibleSymbol);
-        return true;
-    }();
-    Q_UNUSED(accessibleSymbols);
+    useAccessibleInterface<SymbolLabel, SymbolAccessible>();
     // A screen reader says which element the symbol stands for.
     if (const catalogue::ElementRecord *element = catalogue::findElement(caption))
         setAccessibleName(QStringLiteral("%1, %2").arg(

@@ -1,5 +1,6 @@
 #include "table/field_box.h"
 
+#include "shell/accessible_factory.h"
 #include "shell/controls.h"
 #include "shell/edges.h"
 
@@ -169,21 +170,10 @@ private:
     QString shown() const { return memo()->text(); }
 };
 
-QAccessibleInterface *fieldMemoAccessible(const QString &className, QObject *object) {
-    if (className == QLatin1String(FieldMemo::staticMetaObject.className()) && object &&
-        object->isWidgetType())
-        return new FieldMemoAccessible(static_cast<FieldMemo *>(object));
-    return nullptr;
-}
-
 } // namespace
 
 FieldMemo::FieldMemo(QWidget *parent) : QLabel(parent) {
-    static const bool factoryInstalled = [] {
-        QAccessible::installFactory(fieldMemoAccessible);
-        return true;
-    }();
-    Q_UNUSED(factoryInstalled);
+    useAccessibleInterface<FieldMemo, FieldMemoAccessible>();
     setTextFormat(Qt::PlainText);
     setContentsMargins(kEdge, kEdge, kEdge, kEdge);
     setMargin(2);
