@@ -9,6 +9,8 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QPrinter>
+#include <QTemporaryDir>
 #include <algorithm>
 #include <cstdio>
 #include <functional>
@@ -83,6 +85,19 @@ inline Figures openingTime(WindowSet &windows, WindowId id, int rounds) {
             windows.show(id);
             windows.window(id)->grab();
         });
+}
+
+// Printing to a PDF file at the printer's high resolution, from making the
+// printer to the file written, as "print to file" in the print dialog does.
+inline Figures printingTime(int rounds, const std::function<void(QPrinter &)> &print) {
+    QTemporaryDir scratch;
+    const QString path = scratch.filePath(QStringLiteral("table.pdf"));
+    return measure(rounds, {}, [&] {
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(path);
+        print(printer);
+    });
 }
 
 } // namespace vielnis::bench

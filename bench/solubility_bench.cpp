@@ -1,5 +1,5 @@
-// The solubility table: building and first painting the window, and mouse
-// moves over cells and background with the repaint they cause. Besides the
+// The solubility table: building and first painting the window, mouse moves
+// over cells and background with the repaint they cause, and printing. Besides the
 // time, it counts which header images get painted again after a move: those
 // whose frame changed, and others.
 
@@ -9,6 +9,7 @@
 #include "shell/window_set.h"
 #include "shell/windows.h"
 #include "solubility/header_image.h"
+#include "solubility/solubility_window.h"
 
 #include <QApplication>
 #include <QPaintEvent>
@@ -124,5 +125,10 @@ int main(int argc, char *argv[]) {
     moves("cell move AgBr <-> AgCl (one column across)", centreOf("AgBr"), centreOf("AgCl"));
     moves("cell move AgBr <-> BaCl (diagonal)", centreOf("AgBr"), centreOf("BaCl"));
     moves("cell AgBr <-> bare background", centreOf("AgBr"), bare);
+
+    auto *solubility = static_cast<SolubilityWindow *>(table);
+    bench::report(
+        "solubility table and legend printed to PDF",
+        bench::printingTime(15, [&](QPrinter &printer) { solubility->printTable(printer); }), 300);
     return 0;
 }

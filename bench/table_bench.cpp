@@ -1,5 +1,5 @@
-// Creating and first painting the periodic table window, and element clicks
-// with the repaint they cause.
+// Creating and first painting the periodic table window, element clicks and
+// typed symbols with the repaint they cause, and printing the table.
 
 #include "bench_util.h"
 
@@ -36,5 +36,25 @@ int main(int argc, char *argv[]) {
     bench::report("element click without modifications (Fe, Na)", clickFigures("cmdFe", "cmdNa"),
                   0.5);
     bench::report("element click with modifications (C, P)", clickFigures("cmdC", "cmdP"), 0.5);
+
+    // A symbol typed key by key; Escape (not timed) empties the typed text
+    // before each, as a pause of a second would.
+    auto typedFigures = [&](const char *first, const char *second) {
+        bool flip = false;
+        return bench::measure(
+            400, [&] { QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape); },
+            [&] {
+                flip = !flip;
+                QTest::keyClicks(QApplication::focusWidget(), flip ? first : second);
+                QCoreApplication::processEvents(); // the repaint the keys caused
+            });
+    };
+    bench::report("typed symbol without modifications (fe, na)", typedFigures("fe", "na"), 1.0);
+    bench::report("typed symbol with modifications (c, p)", typedFigures("c", "p"), 1.0);
+
+    auto *periodic = static_cast<TableWindow *>(table);
+    bench::report(
+        "periodic table printed to PDF",
+        bench::printingTime(15, [&](QPrinter &printer) { periodic->printTable(printer); }), 300);
     return 0;
 }

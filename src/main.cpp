@@ -1,16 +1,33 @@
+#include "app/command_line.h"
 #include "shell/window_set.h"
 #include "shell/windows.h"
 
 #include <QApplication>
+#include <QTextStream>
+#include <cstdio>
 
 int main(int argc, char *argv[]) {
+    QCoreApplication::setApplicationName(QStringLiteral("Vielnis"));
+    QCoreApplication::setApplicationVersion(QStringLiteral("1.2"));
+
+    vielnis::StartRequest request;
+    if (argc > 1) {
+        // The command line is read before any window opens, and without a
+        // display, so that --help works anywhere.
+        QCoreApplication reader(argc, argv);
+        vielnis::setUpLanguage();
+        QTextStream out(stdout);
+        QTextStream err(stderr);
+        request = vielnis::readCommandLine(QCoreApplication::arguments(), out, err);
+        if (!request.run)
+            return request.exitCode;
+    }
+
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Vielnis"));
-    QApplication::setApplicationVersion(QStringLiteral("1.2"));
     vielnis::setUpApplication();
 
     vielnis::WindowSet windows;
     vielnis::registerWindows(windows);
-    windows.show(vielnis::WindowId::Form1);
+    vielnis::startHandbook(windows, request);
     return app.exec();
 }

@@ -8,7 +8,9 @@
 #include "shell/window_set.h"
 #include "shell/windows.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QImage>
 #include <QKeySequence>
@@ -134,6 +136,26 @@ inline bool showsColour(QWidget *widget, const QColor &colour, int tolerance = 4
                 return true;
         }
     return false;
+}
+
+// Chooses an entry of a combo box's list as a person does: a click on the
+// drop-down button opens the list, the pointer moves onto the entry and
+// clicks it. The list ignores a release that comes within a double-click
+// of the press that opened it (the rest of the opening click); a person's
+// next click comes later than that.
+inline void chooseFromList(QComboBox *combo, const QString &entry) {
+    QVERIFY2(combo, "no combo box");
+    const int row = combo->findText(entry);
+    QVERIFY2(row >= 0, qPrintable("no entry " + entry));
+    QTest::mouseClick(combo, Qt::LeftButton, {}, QPoint(combo->width() - 6, combo->height() / 2));
+    QAbstractItemView *view = combo->view();
+    QTRY_VERIFY(view->isVisible());
+    QTest::qWait(QApplication::doubleClickInterval() + 20);
+    QVERIFY(view->isVisible());
+    const QRect item = view->visualRect(view->model()->index(row, 0));
+    QTest::mouseMove(view->viewport(), item.center());
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, item.center());
+    QTRY_VERIFY(!view->isVisible());
 }
 
 } // namespace vielnis::testing

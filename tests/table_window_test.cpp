@@ -75,26 +75,7 @@ class TableWindowTest : public QObject {
     void clickElement(const QString &symbol) {
         click(book->find(WindowId::Form2, ("cmd" + symbol).toUtf8().constData()));
     }
-    // Chooses an entry from the picker's list the way a user does: the list
-    // opens and the entry is clicked.
-    void choose(const QString &entry) {
-        ModificationPicker *combo = picker();
-        const int row = combo->findText(entry);
-        QVERIFY2(row >= 0, qPrintable("no entry " + entry));
-        QTest::mouseClick(combo, Qt::LeftButton, {},
-                          QPoint(combo->width() - 6, combo->height() / 2));
-        QAbstractItemView *view = combo->view();
-        QTRY_VERIFY(view->isVisible());
-        // The list ignores a release that comes within a double-click of
-        // the press that opened it (the rest of the opening click); a
-        // person's next click comes later than that.
-        QTest::qWait(QApplication::doubleClickInterval() + 20);
-        QVERIFY(view->isVisible());
-        const QRect item = view->visualRect(view->model()->index(row, 0));
-        QTest::mouseMove(view->viewport(), item.center());
-        QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, item.center());
-        QTRY_VERIFY(!view->isVisible());
-    }
+    void choose(const QString &entry) { chooseFromList(picker(), entry); }
     void type(const QString &typed) {
         ModificationPicker *combo = picker();
         combo->setFocus();

@@ -269,15 +269,7 @@ private slots:
         clickElement(symbol);
         // Chosen from the picker's list, as a user chooses it.
         auto *picker = find<ModificationPicker>("Combo1");
-        const int row = picker->findText(name);
-        QVERIFY(row >= 0);
-        QTest::mouseClick(picker, Qt::LeftButton, {},
-                          QPoint(picker->width() - 6, picker->height() / 2));
-        QAbstractItemView *view = picker->view();
-        QTRY_VERIFY(view->isVisible());
-        QTest::mouseClick(view->viewport(), Qt::LeftButton, {},
-                          view->visualRect(view->model()->index(row, 0)).center());
-        QTRY_VERIFY(!view->isVisible());
+        chooseFromList(picker, name);
         QCOMPARE(picker->value(), name);
         QStringList problems;
         for (const QString &field : kModificationFields)

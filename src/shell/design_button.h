@@ -23,6 +23,9 @@ public:
     // A picture of the given logical size, drawn centred on the face.
     void setPicture(PictureFn picture, QSize size = QSize(32, 32));
     bool hasPicture() const { return bool(m_picture); }
+    // Draws the picture into a target of any size (for print).
+    const PictureFn &picture() const { return m_picture; }
+    QSize pictureSize() const { return m_pictureSize; }
 
 signals:
     // Every mouse move over the button, pressed or not.

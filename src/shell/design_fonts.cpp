@@ -8,6 +8,9 @@
 static void initEmbeddedResources() {
     Q_INIT_RESOURCE(vielnis_fonts);
     Q_INIT_RESOURCE(vielnis_photographs);
+}
+
+static void initEmbeddedTranslations() {
     Q_INIT_RESOURCE(vielnis_translations);
 }
 
@@ -22,16 +25,23 @@ QString registerFont(const QString &path) {
     // The font files are stored uncompressed, so they are handed over where
     // they lie in the program instead of being copied.
     const QResource file(path);
-    const int id =
-        file.compressionAlgorithm() == QResource::NoCompression
-            ? QFontDatabase::addApplicationFontFromData(QByteArray::fromRawData(
-                  reinterpret_cast<const char *>(file.data()), qsizetype(file.size())))
-            : QFontDatabase::addApplicationFont(path);
+    const int id = file.compressionAlgorithm() == QResource::NoCompression
+                       ? QFontDatabase::addApplicationFontFromData(QByteArray::fromRawData(
+                             reinterpret_cast<const char *>(file.data()), qsizetype(file.size())))
+                       : QFontDatabase::addApplicationFont(path);
     const QStringList families = QFontDatabase::applicationFontFamilies(id);
     return families.isEmpty() ? QString() : families.first();
 }
 
 } // namespace
+
+void loadEmbeddedTranslations() {
+    static bool loaded = false;
+    if (loaded)
+        return;
+    loaded = true;
+    initEmbeddedTranslations();
+}
 
 void loadEmbeddedResources() {
     static bool loaded = false;
@@ -39,6 +49,7 @@ void loadEmbeddedResources() {
         return;
     loaded = true;
     initEmbeddedResources();
+    loadEmbeddedTranslations();
     for (const char *style : {"Regular", "Bold", "BoldItalic"})
         registerFont(QStringLiteral(":/fonts/LiberationSerif-%1.ttf").arg(QLatin1String(style)));
     const QString heavy = registerFont(QStringLiteral(":/fonts/Lato-Black.ttf"));

@@ -50,6 +50,16 @@ public:
 
 } // namespace
 
+void setUpLanguage() {
+    loadEmbeddedTranslations();
+    QLocale::setDefault(QLocale(QLocale::Latvian, QLocale::Latvia));
+    auto *translator = new QTranslator(QCoreApplication::instance());
+    if (translator->load(QStringLiteral(":/i18n/qtbase_lv.qm")))
+        QCoreApplication::installTranslator(translator);
+    // Installed last, so asked first.
+    QCoreApplication::installTranslator(new LatvianWording(QCoreApplication::instance()));
+}
+
 void setUpApplication() {
 #ifdef __GLIBC__
     // Windows come and go all the time, each with megabyte-sized paint
@@ -63,13 +73,7 @@ void setUpApplication() {
     // by each new window's palette: every visit adds entries. A small cache
     // keeps that from adding up over a school day.
     QPixmapCache::setCacheLimit(256);
-    // Qt's own texts in Latvian too, whatever the machine's language.
-    QLocale::setDefault(QLocale(QLocale::Latvian, QLocale::Latvia));
-    auto *translator = new QTranslator(qApp);
-    if (translator->load(QStringLiteral(":/i18n/qtbase_lv.qm")))
-        QCoreApplication::installTranslator(translator);
-    // Installed last, so asked first.
-    QCoreApplication::installTranslator(new LatvianWording(qApp));
+    setUpLanguage();
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Windows")));
 
     // The classic grey of three-dimensional edges and menus.

@@ -17,11 +17,15 @@ constexpr qreal kChargeRaise = 42; // baseline of a charge above the symbols' ba
 
 const QChar kMinus(0x2212);
 
+QFont runFont(bool index) {
+    return designFont(index ? kIndexFont : kSymbolFont);
+}
+
 } // namespace
 
 FormulaPicture::FormulaPicture(const IonFormula &formula) {
-    const QFont symbolFont = designFont(kSymbolFont);
-    const QFont indexFont = designFont(kIndexFont);
+    const QFont symbolFont = runFont(false);
+    const QFont indexFont = runFont(true);
     const QFontMetricsF symbolMetrics(symbolFont);
     const QFontMetricsF indexMetrics(indexFont);
 
@@ -37,10 +41,10 @@ FormulaPicture::FormulaPicture(const IonFormula &formula) {
         const QString run = body.mid(i, j - i);
         if (count) {
             countStart = x;
-            m_outline.addText(QPointF(x, kCountDrop), indexFont, run);
+            m_runs.push_back({QPointF(x, kCountDrop), true, run});
             x += indexMetrics.horizontalAdvance(run);
         } else {
-            m_outline.addText(QPointF(x, 0), symbolFont, run);
+            m_runs.push_back({QPointF(x, 0), false, run});
             x += symbolMetrics.horizontalAdvance(run);
         }
         endsInCount = count;
@@ -51,7 +55,9 @@ FormulaPicture::FormulaPicture(const IonFormula &formula) {
     QString charge = QString::fromLatin1(formula.charge);
     charge.replace(QLatin1Char('-'), kMinus);
     const qreal chargeLeft = endsInCount ? countStart : x;
-    m_outline.addText(QPointF(chargeLeft, -kChargeRaise), indexFont, charge);
+    m_runs.push_back({QPointF(chargeLeft, -kChargeRaise), true, charge});
+    for (const Run &run : m_runs)
+        m_outline.addText(run.origin, run.index ? indexFont : symbolFont, run.text);
     const qreal right = std::max(x, chargeLeft + indexMetrics.horizontalAdvance(charge));
 
     // Every formula gets the same height, so that all letters come out alike.
@@ -60,16 +66,34 @@ FormulaPicture::FormulaPicture(const IonFormula &formula) {
     m_box = QRectF(0, top, right, bottom - top);
 }
 
-void FormulaPicture::draw(QPainter &painter, const QRectF &target, const QColor &colour) const {
+void FormulaPicture::place(QPainter &painter, const QRectF &target) const {
     const qreal scaleY = target.height() / m_box.height();
     const qreal scaleX = std::min(scaleY, target.width() / m_box.width());
     const qreal width = m_box.width() * scaleX;
-    painter.save();
-    painter.setRenderHint(QPainter::Antialiasing);
     painter.translate(target.left() + (target.width() - width) / 2, target.top());
     painter.scale(scaleX, scaleY);
     painter.translate(-m_box.topLeft());
+}
+
+void FormulaPicture::draw(QPainter &painter, const QRectF &target, const QColor &colour) const {
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    place(painter, target);
     painter.fillPath(m_outline, colour);
+    painter.restore();
+}
+
+void FormulaPicture::drawAsText(QPainter &painter, const QRectF &target,
+                                const QColor &colour) const {
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setRenderHint(QPainter::TextAntialiasing);
+    place(painter, target);
+    painter.setPen(colour);
+    for (const Run &run : m_runs) {
+        painter.setFont(runFont(run.index));
+        painter.drawText(run.origin, run.text);
+    }
     painter.restore();
 }
 

@@ -64,6 +64,36 @@ constexpr std::array<Mark, 8> kMarks = {{
     {"", 0xC0FFC0, " - ūdens"}, // the H+ x OH- cell, which shows no mark
 }};
 
+// The legend: one row per mark of kMarks but the water cell, top to bottom,
+// a swatch showing the mark and the sentence that explains it.
+struct LegendRow {
+    const char *swatch;
+    std::size_t mark; // in kMarks
+    QRgb colour;      // the swatch's
+    bool boldMark;
+    const char *label;
+    int labelWidth; // twips
+};
+// The legend's "Š" swatch is paler than the cells that carry the mark.
+constexpr QRgb kPaleSoluble = 0xC0FFC0;
+constexpr std::array<LegendRow, 7> kLegendRows = {{
+    {"CommandButton1", 0, kPaleSoluble, true, "Label2", 5175},
+    {"CommandButton2", 1, kMarks[1].cellColour, true, "Label3", 5055},
+    {"CommandButton7", 2, kMarks[2].cellColour, true, "Label4", 4815},
+    {"CommandButton6", 3, kMarks[3].cellColour, true, "Label5", 2895},
+    {"CommandButton5", 4, kMarks[4].cellColour, true, "Label6", 5175},
+    {"CommandButton4", 5, kMarks[5].cellColour, false, "Label7", 4215},
+    {"CommandButton3", 6, kMarks[6].cellColour, true, "Label8", 4215},
+}};
+// Places in twips: row n (from 0) has its top at kLegendFirstTop + n pitches.
+constexpr int kLegendFirstTop = 960;
+constexpr int kLegendRowPitch = 360;
+constexpr int kLegendRowHeight = 375;
+constexpr int kLegendSwatchLeft = 240;
+constexpr int kLegendSwatchWidth = 585;
+constexpr int kLegendTextLeft = 840;
+constexpr FontSpec kLegendTextFont{Face::Serif, 12, true};
+
 const std::array<Cation, kRows> &cations();
 const std::array<Anion, kColumns> &anions();
 

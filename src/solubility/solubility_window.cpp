@@ -4,10 +4,13 @@
 #include "shell/common_buttons.h"
 #include "shell/controls.h"
 #include "shell/design_button.h"
+#include "shell/page_print.h"
 #include "solubility/header_image.h"
 
 #include <QFocusEvent>
 #include <QKeyEvent>
+#include <QPainter>
+#include <QPrinter>
 
 namespace vielnis {
 
@@ -31,6 +34,8 @@ SolubilityWindow::SolubilityWindow(WindowSet &windows) : HandbookWindow(WindowId
     connect(legend, &QPushButton::clicked, this, [this] { forwardAndDestroy(WindowId::Form10); });
     connect(client(), &ClientArea::backgroundMouseMove, this, &SolubilityWindow::ClearHeaderFrames);
     setTabOrderOfControls();
+    addPrintShortcut(this, QPageLayout::Portrait,
+                     [this](QPrinter &printer) { printTable(printer); });
 }
 
 void SolubilityWindow::buildHeaders() {
@@ -166,6 +171,59 @@ void SolubilityWindow::cellMouseMove(int row, int column) {
     m_anionImages[std::size_t(column)]->setFramed(true);
     m_leftImages[std::size_t(row)]->setFramed(true);
     m_rightImages[std::size_t(row)]->setFramed(true);
+}
+
+void SolubilityWindow::printTable(QPrinter &printer) const {
+    QRectF table;
+    for (int row = 0; row < kRows; ++row)
+        for (int column = 0; column < kColumns; ++column)
+            table |= QRectF(cellRect(row, column).toPixels());
+    const QList<HeaderImage *> images = client()->findChildren<HeaderImage *>();
+    for (const HeaderImage *image : images)
+        table |= QRectF(image->geometry());
+
+    // The legend's rows below the table, laid out as in the legend window.
+    const qreal legendTop = table.bottom() + px(kLegendRowPitch);
+    auto legendRow = [&](std::size_t n, int left, int width) {
+        return QRectF(table.left() + px(left - kLegendSwatchLeft),
+                      legendTop + px(kLegendRowPitch) * qreal(n), px(width), px(kLegendRowHeight));
+    };
+    QRectF area = table;
+    for (std::size_t n = 0; n < kLegendRows.size(); ++n)
+        area |= legendRow(n, kLegendTextLeft, kLegendRows[n].labelWidth);
+
+    printPage(printer, windowTitle(), area.adjusted(-2, -2, 2, 2), [&](QPainter &painter) {
+        const QPen edge(kPrintInk, 0.75);
+        auto swatch = [&](const QRectF &face, QRgb colour, const char *caption, bool bold) {
+            painter.fillRect(face, QColor::fromRgb(colour));
+            painter.setPen(edge);
+            painter.setBrush(Qt::NoBrush);
+            painter.drawRect(face);
+            FontSpec font = kMarkFont;
+            font.bold = bold;
+            painter.setFont(designFont(font));
+            painter.setPen(kPrintInk);
+            painter.drawText(face, Qt::AlignCenter, QString::fromUtf8(caption));
+        };
+        for (int row = 0; row < kRows; ++row)
+            for (int column = 0; column < kColumns; ++column) {
+                const Mark &mark = cellMark(row, column);
+                swatch(QRectF(cellRect(row, column).toPixels()), mark.cellColour, mark.caption,
+                       kMarkFont.bold);
+            }
+        for (const HeaderImage *image : images)
+            FormulaPicture(image->formula())
+                .drawAsText(painter, QRectF(image->geometry()).adjusted(1, 1, -1, -1), kPrintInk);
+        for (std::size_t n = 0; n < kLegendRows.size(); ++n) {
+            const LegendRow &row = kLegendRows[n];
+            const Mark &mark = kMarks[row.mark];
+            swatch(legendRow(n, kLegendSwatchLeft, kLegendSwatchWidth), row.colour, mark.caption,
+                   row.boldMark);
+            painter.setFont(designFont(kLegendTextFont));
+            painter.drawText(legendRow(n, kLegendTextLeft, row.labelWidth),
+                             Qt::AlignLeft | Qt::AlignTop, QString::fromUtf8(mark.meaning));
+        }
+    });
 }
 
 } // namespace vielnis

@@ -5,6 +5,8 @@
 
 #include <array>
 
+class QPrinter;
+
 namespace vielnis {
 
 class DesignButton;
@@ -26,6 +28,10 @@ public:
     // Takes the frame off all 41 header images, columns first, then the rows
     // top to bottom, left image before right.
     void ClearHeaderFrames();
+
+    // Prints the table with its legend below it on one page, under the
+    // window's title.
+    void printTable(QPrinter &printer) const;
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

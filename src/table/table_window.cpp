@@ -5,20 +5,28 @@
 #include "shell/common_buttons.h"
 #include "shell/controls.h"
 #include "shell/design_button.h"
+#include "shell/page_print.h"
 #include "shell/twips.h"
+#include "shell/window_keys.h"
 #include "shell/window_set.h"
 #include "table/field_box.h"
 #include "table/modification_picker.h"
 #include "table/symbol_picture.h"
 #include "table/table_colours.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
 #include <QFrame>
+#include <QGuiApplication>
+#include <QHash>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPainter>
+#include <QPrinter>
 #include <QVBoxLayout>
 
 namespace vielnis {
@@ -393,6 +401,7 @@ TableWindow::TableWindow(WindowSet &windows) : HandbookWindow(WindowId::Form2, w
         if (now && isVisible() && isAncestorOf(now) && !qobject_cast<QMenuBar *>(now))
             m_lastFocus = now;
     });
+    setUpKeys();
 }
 
 bool TableWindow::event(QEvent *event) {
@@ -795,6 +804,203 @@ void TableWindow::dispatchModification() {
         m_text[8]->setText(qs(modification->colour));
     if (!modification->subscript.empty())
         m_subscript->setText(qs(modification->subscript));
+}
+
+// ---- Keys beyond the menus: finding an element by typing, copy, print -----
+
+namespace {
+
+// Whether what is typed belongs to the control: a field one types into (the
+// formula boxes), or the picker, which takes typing even while it is locked
+// and ignores it then. The read-only fields take no typing.
+bool takesTyping(const QWidget *control) {
+    // The picker hands its keys on to its own line edit.
+    for (const QWidget *box : {control, static_cast<const QWidget *>(control->parentWidget())})
+        if (auto *combo = qobject_cast<const QComboBox *>(box))
+            return combo->isEditable();
+    if (auto *edit = qobject_cast<const QLineEdit *>(control))
+        return !edit->isReadOnly();
+    return false;
+}
+
+// Whether the control holds selected text, which Ctrl+C copies by itself.
+bool holdsSelection(const QWidget *control) {
+    if (auto *edit = qobject_cast<const QLineEdit *>(control))
+        return edit->hasSelectedText();
+    if (auto *combo = qobject_cast<const QComboBox *>(control))
+        return combo->lineEdit() && combo->lineEdit()->hasSelectedText();
+    if (auto *label = qobject_cast<const QLabel *>(control))
+        return label->hasSelectedText();
+    return false;
+}
+
+// A subscript in the lowered letters of plain text: "2" as "₂", "n" as "ₙ".
+QString lowered(const QString &subscript) {
+    QString text;
+    for (const QChar ch : subscript) {
+        if (ch >= u'0' && ch <= u'9')
+            text += QChar(0x2080 + ch.unicode() - u'0');
+        else if (ch == u'n')
+            text += QChar(0x2099);
+        else
+            text += ch;
+    }
+    return text;
+}
+
+} // namespace
+
+void TableWindow::setUpKeys() {
+    new WindowKeys(this,
+                   [this](QKeyEvent *event, QWidget *target) { return windowKey(event, target); });
+    addPrintShortcut(this, QPageLayout::Landscape,
+                     [this](QPrinter &printer) { printTable(printer); });
+}
+
+void TableWindow::setTypingClock(ElementFinder::Clock clock) {
+    m_finder = ElementFinder(std::move(clock));
+}
+
+bool TableWindow::windowKey(QKeyEvent *event, QWidget *target) {
+    const bool press = event->type() == QEvent::KeyPress;
+    if (event->matches(QKeySequence::Copy)) {
+        // A selection in a field copies just the selection.
+        if (!press || holdsSelection(target))
+            return false;
+        const QString text = shownAsText();
+        if (text.isEmpty())
+            return false;
+        QGuiApplication::clipboard()->setText(text);
+        return true;
+    }
+    // Text fields, arrows, Tab, Space, Enter and the menu keys keep their keys.
+    if (takesTyping(target) ||
+        (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)))
+        return false;
+    if (event->key() == Qt::Key_Escape || event->key() == Qt::Key_Backspace) {
+        // They belong to the typed text while there is one; without it they
+        // go on to the window.
+        if (m_finder.typed().isEmpty())
+            return false;
+        if (!press) {
+            event->accept(); // not a shortcut of the window now
+            return true;
+        }
+        if (event->key() == Qt::Key_Escape)
+            m_finder.clear();
+        else if (m_finder.takeBack())
+            if (const ElementRecord *record = m_finder.match())
+                selectElement(*record);
+        return true;
+    }
+    const QString text = event->text();
+    if (!press || text.size() != 1 || !ElementFinder::takes(text.front()))
+        return false;
+    // Taken even when it names no element: typing never writes into a field.
+    if (const ElementRecord *record = m_finder.type(text.front()))
+        selectElement(*record);
+    return true;
+}
+
+void TableWindow::selectElement(const ElementRecord &record) {
+    DesignButton *button = m_elementButtons[std::size_t(record.number)];
+    button->click();
+    if (button->hasFocus()) {
+        // The focus stays where it is: screen readers are told its name anew.
+        QAccessibleEvent focus(button, QAccessible::Focus);
+        QAccessible::updateAccessibility(&focus);
+    } else {
+        button->setFocus(Qt::OtherFocusReason);
+    }
+}
+
+QString TableWindow::shownAsText() const {
+    if (!m_shown)
+        return QString();
+    QHash<const QWidget *, QString> captions; // field -> its caption as shown
+    for (const QLabel *label : client()->findChildren<QLabel *>())
+        if (label->buddy())
+            captions.insert(label->buddy(), label->text());
+    auto captionOf = [this](const char *name) {
+        const auto *label = client()->findChild<QLabel *>(QString::fromLatin1(name));
+        return label ? label->text() : QString();
+    };
+    QStringList lines;
+    auto line = [&lines](const QString &caption, const QString &value) {
+        if (!value.isEmpty())
+            lines << caption + QStringLiteral(": ") + value;
+    };
+    auto field = [&](const QWidget *box, const QString &value) {
+        if (!box->isHidden())
+            line(captions.value(box), value);
+    };
+    auto textField = [&](int n) { field(m_text[std::size_t(n)], m_text[std::size_t(n)]->text()); };
+
+    // The element, in the order of the keyboard.
+    for (int n : {1, 14, 3, 13})
+        textField(n);
+    field(m_origin, m_origin->text());
+    for (int n : {10, 12, 7, 11, 9})
+        textField(n);
+    QStringList states, oxides;
+    for (std::size_t i = 0; i < m_states.size(); ++i) {
+        const QString state = m_states[i]->text();
+        if (!state.isEmpty())
+            states << state;
+        const QString oxide = m_oxides[i]->text();
+        if (!oxide.isEmpty())
+            oxides << (state.isEmpty() ? oxide : state + QLatin1Char(' ') + oxide);
+    }
+    line(captionOf("Label9"), states.join(QStringLiteral(", ")));
+    line(captionOf("Label43"), oxides.join(QStringLiteral(", ")));
+
+    // The simple substance.
+    field(m_picker, m_picker->value());
+    line(captionOf("Label45"), m_symbol->text() + lowered(m_subscript->text()));
+    for (int n : {8, 2, 5, 4, 6})
+        textField(n);
+    return lines.join(QLatin1Char('\n'));
+}
+
+void TableWindow::printTable(QPrinter &printer) const {
+    // The grid with its period and group labels and the bracket; the window's
+    // title stands above it instead of the title label.
+    QRectF area;
+    for (const DesignButton *button : m_elementButtons)
+        if (button)
+            area |= QRectF(button->geometry());
+    QList<const QLabel *> labels;
+    for (const LabelSpec &look : kGridLabels) {
+        if (std::string_view(look.name) == "Label10")
+            continue;
+        if (const auto *label = client()->findChild<QLabel *>(QString::fromLatin1(look.name))) {
+            labels << label;
+            area |= QRectF(label->geometry());
+        }
+    }
+    printPage(printer, windowTitle(), area.adjusted(-2, -2, 2, 2), [&](QPainter &painter) {
+        const QPen edge(kPrintInk, 0.75);
+        for (const DesignButton *button : m_elementButtons) {
+            if (!button)
+                continue;
+            const QRectF face(button->geometry());
+            painter.fillRect(face, button->faceColour());
+            painter.setPen(edge);
+            painter.setBrush(Qt::NoBrush);
+            painter.drawRect(face);
+            QRectF picture(QPointF(0, 0), QSizeF(button->pictureSize()));
+            picture.moveCenter(face.center());
+            button->picture()(painter, picture);
+        }
+        painter.setPen(kPrintInk);
+        for (const QLabel *label : labels) {
+            painter.setFont(label->font());
+            painter.drawText(QRectF(label->geometry()), int(label->alignment()), label->text());
+        }
+        painter.setPen(QPen(kPrintInk, 1));
+        for (const Line &line : kBracket)
+            painter.drawLine(pxPoint(line.x1, line.y1), pxPoint(line.x2, line.y2));
+    });
 }
 
 } // namespace vielnis

@@ -2,12 +2,15 @@
 
 #include "catalogue/catalogue.h"
 #include "shell/handbook_window.h"
+#include "table/element_finder.h"
 
 #include <QPointer>
 #include <array>
 
+class QKeyEvent;
 class QLabel;
 class QFrame;
+class QPrinter;
 
 namespace vielnis {
 
@@ -30,6 +33,18 @@ public:
     // Empties the modification-dependent fields and restores their rows.
     void ResetModificationFields();
 
+    // The clock of what is typed to find an element (tests drive their own).
+    void setTypingClock(ElementFinder::Clock clock);
+    // What Ctrl+C copies: the shown element and its simple substance, one
+    // "caption: value" line per field that shows something; empty while the
+    // panel is empty.
+    QString shownAsText() const;
+    // Prints the periodic table on one page under the window's title.
+    void printTable(QPrinter &printer) const;
+    // Clicks the element's button and gives it the keyboard focus, as a click
+    // with the mouse does.
+    void selectElement(const catalogue::ElementRecord &record);
+
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
     // Coming back from a page, the focus is where it was.
@@ -51,6 +66,10 @@ private:
     // Runs on every change of the picker's value.
     void dispatchModification();
 
+    // Keys typed on the window: finding an element, Ctrl+C.
+    void setUpKeys();
+    bool windowKey(QKeyEvent *event, QWidget *target);
+
     FieldBox *makeField(const char *name, const struct Twips &rect, const QColor &background);
 
     std::array<FieldBox *, 16> m_text{}; // Text1 ... Text14 by number; Text15 is m_origin
@@ -65,6 +84,7 @@ private:
     std::array<DesignButton *, 120> m_elementButtons{};
     // The element the panel shows; modifications apply only to their own element.
     const catalogue::ElementRecord *m_shown = nullptr;
+    ElementFinder m_finder;
     // The control that last held the focus here, the menu bar aside.
     QPointer<QWidget> m_lastFocus;
 };

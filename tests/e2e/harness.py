@@ -398,6 +398,7 @@ class FocusLog:
     def after(self, action, role=None, timeout=3.0):
         """Runs action (a key press, say) and returns the name of the next
         control of that role that takes the focus, or None."""
+        self.pump(0.2)  # what earlier actions caused is not news
         count = len(self.heard)
 
         def news():
@@ -422,6 +423,12 @@ class FocusLog:
         stays listening once it has."""
         if cls._instance is None:
             cls._instance = cls()
+        else:
+            # A program started since learns of listeners only as they
+            # register: register again, so that it sends its focus events.
+            pyatspi = _pyatspi()
+            pyatspi.Registry.registerEventListener(cls._instance._listener,
+                                                   "object:state-changed:focused")
         cls._instance.clear()
         return cls._instance
 
@@ -510,7 +517,15 @@ class Handbook:
                 except Exception:
                     continue
             return None
-        return wait_for(look, timeout, 0.2)
+        found = wait_for(look, timeout, 0.2)
+        if not found and os.environ.get("VIELNIS_E2E_DEBUG"):
+            for app in pyatspi.Registry.getDesktop(0):
+                try:
+                    print("accessible app:", app.name, app.get_process_id(), "wanted",
+                          self.process.pid, file=sys.stderr)
+                except Exception as error:
+                    print("accessible app error:", error, file=sys.stderr)
+        return found
 
     def accessible_window(self, title, timeout=5.0):
         def look():

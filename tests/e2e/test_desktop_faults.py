@@ -233,20 +233,28 @@ class ComingBackShown(TableCase):
 
 
 class Centring(TableCase):
+    def assert_centred(self, form, window):
+        x, y, w, h = window.frame_rect()
+        dx = x + w / 2 - self.desktop.width / 2
+        dy = y + h / 2 - self.desktop.height / 2
+        self.check(abs(dx) <= 1 and abs(dy) <= 1, f"{form}'s frame is centred on the screen",
+                   f"frame {w}x{h} at ({x}, {y}), {dx:+.0f}, {dy:+.0f} px off centre")
+
     def test_frames_stand_at_the_centre_of_the_screen(self):
         start = self.start()
-        for form, entry in (("Form1", None), ("Form2", "KEPT")):
-            window = start if form == "Form1" else None
-            if entry:
-                self.desktop.click(*start.centre_of(layout.START_ENTRIES[entry][0]))
-                window = self.handbook.window(layout.caption(form))
+        self.assert_centred("Form1", start)
+        for entry, (button, _, form) in layout.START_ENTRIES.items():
+            self.desktop.click(*start.centre_of(button, layout.client_height("Form1")))
+            window = self.handbook.window(layout.caption(form))
+            self.check(window, f"{entry} opens {form}", self.handbook.window_states())
             time.sleep(0.3)
-            x, y, w, h = window.frame_rect()
-            dx = x + w / 2 - self.desktop.width / 2
-            dy = y + h / 2 - self.desktop.height / 2
-            self.check(abs(dx) <= 1 and abs(dy) <= 1,
-                       f"{form}'s frame is centred on the screen",
-                       f"frame {w}x{h} at ({x}, {y}), {dx:+.0f}, {dy:+.0f} px off centre")
+            self.assert_centred(form, window)
+            self.desktop.click(*window.centre_of(layout.back_button(form),
+                                                 layout.client_height(form)))
+            start = self.handbook.window(layout.caption("Form1"))
+            self.check(start, f"{form}'s back button returns", self.handbook.window_states())
+            time.sleep(0.3)
+            self.assert_centred("Form1 again", start)
 
 
 class NoMaximise(TableCase):

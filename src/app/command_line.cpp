@@ -1,0 +1,87 @@
+#include "app/command_line.h"
+
+#include "shell/handbook_window.h"
+#include "shell/window_set.h"
+#include "table/element_finder.h"
+#include "table/table_window.h"
+
+#include <QAbstractButton>
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QTextStream>
+
+namespace vielnis {
+
+namespace {
+
+StartRequest wrong(QTextStream &err, const QCommandLineParser &parser, const QString &error) {
+    err << QCoreApplication::applicationName().toLower() << ": " << error << "\n\n"
+        << parser.helpText();
+    err.flush();
+    return {false, 2, nullptr};
+}
+
+} // namespace
+
+StartRequest readCommandLine(const QStringList &arguments, QTextStream &out, QTextStream &err) {
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QStringLiteral("Ķīmijas rokasgrāmata skolēniem un skolotājiem: ķīmisko elementu\n"
+                       "periodiskā tabula, metālu un nemetālu rindas, skābju aktivitātes\n"
+                       "rinda un šķīdības tabula."));
+    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
+                                  QStringLiteral("Parāda šo palīdzību un beidz darbu."));
+    const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
+                                     QStringLiteral("Parāda programmas versiju un beidz darbu."));
+    parser.addOption(help);
+    parser.addOption(version);
+    parser.addPositionalArgument(
+        QStringLiteral("elements"),
+        QStringLiteral("Atver periodisko tabulu ar šo elementu: simbols (Fe), kārtas skaitlis "
+                       "(26) vai nosaukums vai tā sākums (dzelzs)."),
+        QStringLiteral("[elements]"));
+
+    if (!parser.parse(arguments)) {
+        const QStringList unknown = parser.unknownOptionNames();
+        if (unknown.isEmpty())
+            return wrong(err, parser, parser.errorText());
+        const QString name = unknown.first();
+        return wrong(err, parser,
+                     QStringLiteral("nezināma opcija “%1%2”")
+                         .arg(name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--"), name));
+    }
+    if (parser.isSet(help)) {
+        out << parser.helpText();
+        out.flush();
+        return {false, 0, nullptr};
+    }
+    if (parser.isSet(version)) {
+        out << QCoreApplication::applicationName() << ' ' << QCoreApplication::applicationVersion()
+            << '\n';
+        out.flush();
+        return {false, 0, nullptr};
+    }
+    const QStringList elements = parser.positionalArguments();
+    if (elements.isEmpty())
+        return {};
+    if (elements.size() > 1)
+        return wrong(err, parser, QStringLiteral("var norādīt tikai vienu elementu"));
+    const catalogue::ElementRecord *element = ElementFinder::find(elements.first());
+    if (!element)
+        return wrong(err, parser,
+                     QStringLiteral("periodiskajā tabulā nav elementa “%1”").arg(elements.first()));
+    return {true, 0, element};
+}
+
+void startHandbook(WindowSet &windows, const StartRequest &request) {
+    windows.show(WindowId::Form1);
+    if (!request.element)
+        return;
+    if (auto *entry =
+            windows.window(WindowId::Form1)->findChild<QAbstractButton *>(QStringLiteral("KEPT")))
+        entry->click();
+    if (auto *table = qobject_cast<TableWindow *>(windows.window(WindowId::Form2)))
+        table->selectElement(*request.element);
+}
+
+} // namespace vielnis

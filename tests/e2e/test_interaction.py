@@ -1,0 +1,199 @@
+"""What a user does inside the windows, with the real mouse and keyboard,
+and what the screen and a screen reader give back: the details panel for
+elements of each kind, the picker by keyboard, the oxide cells' colours,
+the hover highlights of the start window and the solubility table, and the
+keyboard paths through the start window and the periodic table."""
+
+import time
+
+import harness
+import layout
+from harness import HandbookCase, wait_for
+
+TABLE = layout.caption("Form2")
+TABLE_HEIGHT = layout.client_height("Form2")
+
+
+def fields_of(window):
+    """{caption: what a screen reader reads} for the details panel."""
+    fields = {}
+    for item in window.walk():
+        if item.role == "combo box":
+            fields[item.labelled_by() or ""] = item.name
+        elif item.name and item.role == "text" and item.showing():
+            fields[item.name] = item.value()
+    return fields
+
+
+class TableCase(HandbookCase):
+    def open_table(self):
+        start = self.start()
+        self.desktop.click(*start.centre_of(layout.START_ENTRIES["KEPT"][0]))
+        table = self.handbook.window(TABLE)
+        self.check(table, "the table window opens", self.handbook.window_states())
+        time.sleep(0.3)
+        return table
+
+    def element(self, table, symbol):
+        column, period = layout.ELEMENTS[symbol]
+        return table.centre_of(layout.element_button(column, period), TABLE_HEIGHT)
+
+    def read_fields(self, expected):
+        window = self.handbook.accessible_window(TABLE)
+        self.check(window, "the table window in the accessibility tree")
+        return wait_for(lambda: (lambda f: f if all(f.get(k) == v for k, v in expected.items())
+                                 else None)(fields_of(window)), 3) or fields_of(window)
+
+
+class DetailsPanel(TableCase):
+    # symbol, what is typed or chosen after the click, fields by caption
+    CASES = [
+        ("H", None, {"Elementa nosaukums": "Ūdeņradis", "Agregātstāvoklis": "Gāze",
+                     "Atommasa": "1,00794(7)", "Viršanas t°C": "-252,87",
+                     "Vienkāršas vielas nosaukums": "Ūdeņradis", "Formula: indekss": "2",
+                     "Oksidēšanās pakāpe 2": "+1", "Oksīda un oksīda hidrāta raksturs 2": "A"}),
+        ("Ne", None, {"Elementa nosaukums": "Neons", "Agregātstāvoklis": "Gāze",
+                      "Kārtas skaitlis": "10"}),
+        ("Fe", None, {"Elementa nosaukums": "Dzelzs", "Vienkāršas vielas nosaukums": "Dzelzs"}),
+        ("C", "Dimants", {"Vienkāršas vielas nosaukums": "Dimants", "Blīvums (293K) g/cm³": "3,515",
+                          "Krāsa": "Bezkrāsains", "Viršanas t°C": "", "Kušanas t°C": ""}),
+        ("P", "Sarkanais fosfors", {"Vienkāršas vielas nosaukums": "Sarkanais fosfors",
+                                    "Sublimācijas t°C": "423", "Krāsa": "Tumši sarkana"}),
+    ]
+
+    def test_elements_of_each_kind_read_by_a_screen_reader(self):
+        table = self.open_table()
+        for symbol, modification, expected in self.CASES:
+            with self.subTest(element=symbol, modification=modification):
+                self.desktop.click(*self.element(table, symbol))
+                if modification:
+                    self.choose_by_keyboard(table, modification)
+                fields = self.read_fields(expected)
+                for caption, text in expected.items():
+                    self.check(fields.get(caption) == text,
+                               f"{symbol}{' ' + modification if modification else ''}: "
+                               f"'{caption}' reads '{text}'", fields)
+                if symbol == "P":
+                    self.check("Kušanas t°C" not in fields,
+                               "red phosphorus hides the melting row", fields)
+
+    def choose_by_keyboard(self, table, entry):
+        """Into the picker's text, Alt+Down opens the list, Down walks it,
+        Return chooses: the keyboard way through the picker."""
+        left, top, width, height = layout.PICKER
+        self.desktop.click(*table.point(left + 30, top + height // 2, TABLE_HEIGHT))
+        focus = harness.FocusLog.shared()
+        self.desktop.key("alt+Down")
+        time.sleep(0.3)
+        for _ in range(6):
+            if focus.pump(0.3) and focus.last("list item") == entry:
+                break
+            self.desktop.key("Down")
+        self.check(focus.last("list item") == entry,
+                   f"walking the open list reaches {entry}", focus.heard[-6:])
+        self.desktop.key("Return")
+        time.sleep(0.2)
+
+    def test_the_oxide_cell_of_hydrogen_is_yellow(self):
+        table = self.open_table()
+        self.desktop.click(*self.element(table, "H"))
+        time.sleep(0.3)
+        left, top, width, height = layout.OXIDE_CELL(2)
+        x, y = table.point(left + 30, top + 60, TABLE_HEIGHT)
+        shot = self.desktop.screenshot("hydrogen")
+        self.check(shot.getpixel((x, y)) == (255, 255, 0),
+                   "oxide cell 2 is yellow beside its letter A", shot.getpixel((x, y)))
+
+
+class Hover(HandbookCase):
+    def colours_in(self, shot, rect):
+        x, y, w, h = rect
+        return {shot.getpixel((i, j)) for i in range(x, x + w) for j in range(y, y + h)}
+
+    def test_pointing_at_a_start_entry_lights_its_caption(self):
+        start = self.start()
+        height = layout.client_height("Form1")
+        button, label, _ = layout.START_ENTRIES["VSU"]
+        x, y = start.point(label[0], label[1], height)
+        label_rect = (x, y, label[2] // 15, label[3] // 15)
+        self.desktop.move(*start.centre_of(button, height))
+        time.sleep(0.3)
+        lit = self.colours_in(self.desktop.screenshot("start-hover"), label_rect)
+        self.check((0, 255, 255) in lit, "pointing at VSU lights its caption cyan",
+                   sorted(lit)[:8])
+        # The bare background, right of the entries.
+        self.desktop.move(*start.point(9000, 3600, height))
+        time.sleep(0.3)
+        plain = self.colours_in(self.desktop.screenshot("start-background"), label_rect)
+        self.check((0, 255, 255) not in plain and (255, 255, 0) in plain,
+                   "the bare background turns it yellow again", sorted(plain)[:8])
+
+    def frame_line(self, shot, image):
+        x, y, w, h = image.extents()
+        return [shot.getpixel((i, y)) for i in range(x + 1, x + w - 1)]
+
+    def test_pointing_at_a_solubility_cell_frames_its_ions(self):
+        start = self.start()
+        self.desktop.click(*start.centre_of(layout.START_ENTRIES["VSU"][0]))
+        window = self.handbook.window(layout.caption("Form9"))
+        self.check(window, "the solubility table opens")
+        time.sleep(0.3)
+        app = self.handbook.accessible()
+        cell = wait_for(lambda: next((i for i in app.walk()
+                                      if i.name.startswith("Ag + un Br -")), None), 3)
+        self.check(cell, "the cell AgBr is in the accessibility tree")
+        anion = app.find(name="anjons Br -")
+        cations = app.find_all(name="katjons Ag +")
+        self.check(anion and len(cations) == 2, "the header images of Br and Ag are named",
+                   [anion, cations])
+        images = [anion] + cations
+        before = [self.frame_line(self.desktop.screenshot("before"), i) for i in images]
+        self.desktop.move(*cell.centre())
+        time.sleep(0.4)
+        shot = self.desktop.screenshot("pointing-at-AgBr")
+        for image, was in zip(images, before):
+            line = self.frame_line(shot, image)
+            self.check(all(p == (0, 0, 0) for p in line) and line != was,
+                       f"pointing at AgBr frames '{image.name}' in black",
+                       f"top edge {sorted(set(line))[:4]} (before {sorted(set(was))[:4]})")
+        x, y, w, h = window.client_rect()
+        self.desktop.move(x + w - 5, y + h - 5)  # the bare background
+        time.sleep(0.4)
+        shot = self.desktop.screenshot("background")
+        for image, was in zip(images, before):
+            self.check(self.frame_line(shot, image) == was,
+                       f"the bare background clears the frame of '{image.name}'")
+
+
+class Keyboard(TableCase):
+    def test_tab_and_return_on_the_start_window(self):
+        self.start()
+        focus = harness.FocusLog.shared()
+        heard = [focus.after(lambda: self.desktop.key("Tab"), "push button") for _ in range(2)]
+        self.check(heard == ["VIELU ŠĶĪDĪBA ŪDENĪ", "METĀLU ELEKTROĶĪMISKĀ SPRIEGUMU RINDA"],
+                   "Tab walks from KEPT through the entries in the window's order", heard)
+        self.desktop.key("shift+Tab")
+        self.desktop.key("Return")
+        self.check(self.handbook.window(layout.caption("Form9")),
+                   "Return on the focused entry opens the solubility table",
+                   self.handbook.window_states())
+
+    def test_arrows_and_space_in_the_periodic_table(self):
+        table = self.open_table()
+        focus = harness.FocusLog.shared()
+        self.desktop.click(*self.element(table, "Fe"))
+        steps = [("Right", "Kobalts, Co, kārtas skaitlis 27"),
+                 ("Down", "Rodijs, Rh, kārtas skaitlis 45"),
+                 ("Left", "Rutēnijs, Ru, kārtas skaitlis 44"),
+                 ("Up", "Dzelzs, Fe, kārtas skaitlis 26")]
+        for key, expected in steps:
+            heard = focus.after(lambda: self.desktop.key(key), "push button")
+            self.check(heard == expected, f"{key} moves the focus to {expected}", heard)
+        self.desktop.key("Right", "space")
+        fields = self.read_fields({"Elementa nosaukums": "Kobalts"})
+        self.check(fields.get("Elementa nosaukums") == "Kobalts",
+                   "Space on the focused button shows its element", fields)
+
+
+if __name__ == "__main__":
+    harness.main()
