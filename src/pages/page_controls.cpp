@@ -1,8 +1,8 @@
 #include "pages/page_controls.h"
 
 #include "shell/handbook_window.h"
-#include "shell/window_looks.h"
 
+#include <QAbstractButton>
 #include <QScrollBar>
 
 namespace vielnis::pages {
@@ -33,10 +33,7 @@ ReadingBox::ReadingBox(QWidget *parent, const char *name, const Twips &rect, con
 }
 
 void focusBackButton(HandbookWindow &window) {
-    const WindowLook &look = lookOf(window.id());
-    if (!look.back)
-        return;
-    if (QWidget *back = window.client()->findChild<QWidget *>(QString::fromLatin1(look.back->name)))
+    if (QAbstractButton *back = window.backButton())
         back->setFocus();
 }
 

@@ -91,13 +91,6 @@ namespace {
 // The window manager's frame around our windows, as last seen: every framed
 // window gets the same, so a window not shown yet can be centred with it.
 std::optional<QMargins> knownFrame;
-
-QMargins frameMarginsOf(const QWidget &window) {
-    const QRect frame = window.frameGeometry();
-    const QRect client = window.geometry();
-    return {client.left() - frame.left(), client.top() - frame.top(),
-            frame.right() - client.right(), frame.bottom() - client.bottom()};
-}
 } // namespace
 
 QRect HandbookWindow::centredFrame(const QSize &frame) const {
@@ -128,12 +121,13 @@ void HandbookWindow::centreOnScreen() {
 }
 
 void HandbookWindow::correctCentring() {
-    if (!m_assumedFrame || !isVisible())
+    if (!m_assumedFrame || !isVisible() || !windowHandle())
         return;
-    const QMargins real = frameMarginsOf(*this);
-    if (real.isNull() && !windowFlags().testFlag(Qt::FramelessWindowHint))
+    const QMargins real = windowHandle()->frameMargins();
+    const bool framed = !windowFlags().testFlag(Qt::FramelessWindowHint);
+    if (framed && real.isNull())
         return; // the window manager has not framed it yet
-    if (!windowFlags().testFlag(Qt::FramelessWindowHint))
+    if (framed)
         knownFrame = real;
     const bool wrong = real != *m_assumedFrame;
     m_assumedFrame.reset();
