@@ -1,14 +1,13 @@
 #include "app/command_line.h"
+#include "app/windows.h"
 #include "shell/window_set.h"
-#include "shell/windows.h"
 
 #include <QApplication>
 #include <QTextStream>
 #include <cstdio>
 
 int main(int argc, char *argv[]) {
-    QCoreApplication::setApplicationName(QStringLiteral("Vielnis"));
-    QCoreApplication::setApplicationVersion(QStringLiteral("1.2"));
+    vielnis::setUpIdentity();
 
     vielnis::StartRequest request;
     if (argc > 1) {

@@ -1,11 +1,11 @@
 #include "app/command_line.h"
 
-#include "shell/handbook_window.h"
+#include "shell/design_button.h"
+#include "shell/start_window.h"
 #include "shell/window_set.h"
 #include "table/element_finder.h"
 #include "table/table_window.h"
 
-#include <QAbstractButton>
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QTextStream>
@@ -77,9 +77,9 @@ void startHandbook(WindowSet &windows, const StartRequest &request) {
     windows.show(WindowId::Form1);
     if (!request.element)
         return;
-    if (auto *entry =
-            windows.window(WindowId::Form1)->findChild<QAbstractButton *>(QStringLiteral("KEPT")))
-        entry->click();
+    if (auto *start = qobject_cast<StartWindow *>(windows.window(WindowId::Form1)))
+        if (DesignButton *entry = start->entryButton(WindowId::Form2))
+            entry->click();
     if (auto *table = qobject_cast<TableWindow *>(windows.window(WindowId::Form2)))
         table->selectElement(*request.element);
 }

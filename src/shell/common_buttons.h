@@ -1,19 +1,23 @@
 #pragma once
 
-#include "shell/twips.h"
-
 namespace vielnis {
 
 class DesignButton;
 class HandbookWindow;
-struct WindowLook;
 
-// The back "<~", minimise "-" and exit "x" buttons of a window, wired to the
-// window set as the window's look says.
-void addCommonButtons(HandbookWindow &window, const WindowLook &look);
+// The buttons every window draws in one look: a red face, a heavy caption or
+// a picture, and a tooltip saying what they do.
+enum class CommonButton {
+    Back,     // "<~" at (120, 120)
+    Minimise, // "-"
+    Exit,     // "x"
+    Legend,   // a tick at (120, 480)
+};
 
-// The legend button: a tick in the common buttons' style, at (120, 480).
-// The caller connects its click.
-DesignButton *addLegendButton(HandbookWindow &window, const char *name);
+// Makes the button on the window's client area at the given place in twips
+// (the back and legend buttons' places are their own: left and top are
+// ignored for them). The caller connects its click.
+DesignButton *makeCommonButton(HandbookWindow &window, const char *name, CommonButton kind,
+                               int leftTwips = 0);
 
 } // namespace vielnis

@@ -1,18 +1,11 @@
 #include "shell/design_fonts.h"
 
+#include "resources/embedded.h"
+
 #include <QFontDatabase>
 #include <QResource>
 #include <QStringList>
 #include <cmath>
-
-static void initEmbeddedResources() {
-    Q_INIT_RESOURCE(vielnis_fonts);
-    Q_INIT_RESOURCE(vielnis_photographs);
-}
-
-static void initEmbeddedTranslations() {
-    Q_INIT_RESOURCE(vielnis_translations);
-}
 
 namespace vielnis {
 
@@ -36,11 +29,7 @@ QString registerFont(const QString &path) {
 } // namespace
 
 void loadEmbeddedTranslations() {
-    static bool loaded = false;
-    if (loaded)
-        return;
-    loaded = true;
-    initEmbeddedTranslations();
+    resources::registerEmbeddedTranslations();
 }
 
 void loadEmbeddedResources() {
@@ -48,8 +37,7 @@ void loadEmbeddedResources() {
     if (loaded)
         return;
     loaded = true;
-    initEmbeddedResources();
-    loadEmbeddedTranslations();
+    resources::registerEmbedded();
     for (const char *style : {"Regular", "Bold", "BoldItalic"})
         registerFont(QStringLiteral(":/fonts/LiberationSerif-%1.ttf").arg(QLatin1String(style)));
     const QString heavy = registerFont(QStringLiteral(":/fonts/Lato-Black.ttf"));

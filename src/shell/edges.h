@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QColor>
+#include "shell/design_palette.h"
+
 #include <QPainter>
 #include <QRect>
 
@@ -9,10 +10,10 @@ namespace vielnis {
 // The classic two-pixel three-dimensional edges of fields and buttons,
 // drawn with plain fills (much cheaper than styled lines).
 namespace edge {
-const QColor kHighlight(0xFF, 0xFF, 0xFF);
-const QColor kLight(0xD4, 0xD0, 0xC8);
-const QColor kShadow(0x80, 0x80, 0x80);
-const QColor kDarkShadow(0x40, 0x40, 0x40);
+inline const QColor &kHighlight = palette::kHighlight;
+inline const QColor &kLight = palette::kFace;
+inline const QColor &kShadow = palette::kShadow;
+inline const QColor &kDarkShadow = palette::kDarkShadow;
 } // namespace edge
 
 // One-pixel frame: top and left in one colour, bottom and right in another.

@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QColor>
+#include "shell/design_palette.h"
+
 #include <QPointer>
 #include <QWidget>
 
@@ -19,8 +20,8 @@ class FocusRing : public QWidget {
     Q_OBJECT
 public:
     // The two lines, from the outside in, and how far in the first lies.
-    static inline const QColor kOuterColour{0x00, 0x00, 0x00};
-    static inline const QColor kInnerColour{0xFF, 0xFF, 0xFF};
+    static inline const QColor &kOuterColour = palette::kBlack;
+    static inline const QColor &kInnerColour = palette::kWhite;
     static constexpr int kInset = 1;
 
     // Lies on the window's client area, above every control.

@@ -2,12 +2,12 @@
 
 #include "resources/pictures.h"
 #include "shell/common_buttons.h"
+#include "shell/design_button.h"
 #include "shell/focus_ring.h"
 #include "shell/twips.h"
 #include "shell/window_looks.h"
 #include "shell/window_set.h"
 
-#include <QAbstractButton>
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -84,7 +84,25 @@ HandbookWindow::HandbookWindow(WindowId id, WindowSet &windows)
     m_client = new ClientArea(look, this);
     m_layout->addWidget(m_client);
 
-    addCommonButtons(*this, look);
+    addCommonButtons();
+}
+
+void HandbookWindow::addCommonButtons() {
+    const WindowLook &look = lookOf(m_id);
+    if (look.back) {
+        const WindowId target = look.back->target;
+        m_back = makeCommonButton(*this, look.back->name, CommonButton::Back);
+        connect(m_back, &QPushButton::clicked, this, [this, target] { forwardAndDestroy(target); });
+    }
+    m_minimise = makeCommonButton(*this, look.minimiseName, CommonButton::Minimise,
+                                  look.exitLeftTwips - 240);
+    connect(m_minimise, &QPushButton::clicked, this, [this] { m_windows.minimise(m_id); });
+    m_exit = makeCommonButton(*this, look.exitName, CommonButton::Exit, look.exitLeftTwips);
+    connect(m_exit, &QPushButton::clicked, this, [this] { m_windows.end(); });
+}
+
+DesignButton *HandbookWindow::addLegendButton(const char *name) {
+    return makeCommonButton(*this, name, CommonButton::Legend);
 }
 
 namespace {
@@ -194,20 +212,13 @@ void HandbookWindow::forwardAndDestroy(WindowId target) {
     m_windows.unload(m_id);
 }
 
-QAbstractButton *HandbookWindow::backButton() const {
-    const WindowLook &look = lookOf(m_id);
-    if (!look.back)
-        return nullptr;
-    return m_client->findChild<QAbstractButton *>(QString::fromLatin1(look.back->name));
-}
-
 void HandbookWindow::closeEvent(QCloseEvent *event) {
     // Closing a legend or a help page takes the pupil back where the page
     // came from, as its "<~" does; only the start window's close box ends
     // the handbook. Either way a window stays shown until the end.
     event->ignore();
-    if (QAbstractButton *back = backButton())
-        back->click();
+    if (m_back)
+        m_back->click();
     else
         m_windows.end();
 }
@@ -217,8 +228,8 @@ void HandbookWindow::keyPressEvent(QKeyEvent *event) {
     // key repeats; one press goes back one window, not all the way.
     if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
         event->accept();
-        if (QAbstractButton *back = backButton(); back && !event->isAutoRepeat())
-            back->click();
+        if (m_back && !event->isAutoRepeat())
+            m_back->click();
         return;
     }
     QWidget::keyPressEvent(event);

@@ -6,11 +6,11 @@
 #include <QWidget>
 #include <optional>
 
-class QAbstractButton;
 class QVBoxLayout;
 
 namespace vielnis {
 
+class DesignButton;
 class WindowSet;
 struct WindowLook;
 
@@ -34,8 +34,8 @@ private:
 };
 
 // Base of the twelve windows: fixed client size, caption, icon, background,
-// cursor and the common buttons. Subclasses add their own controls to
-// client() and hold their handlers.
+// cursor, and the common buttons, which it owns and wires to the window set.
+// Subclasses add their own controls to client() and hold their handlers.
 class HandbookWindow : public QWidget {
     Q_OBJECT
 public:
@@ -56,10 +56,15 @@ public:
     void showNormalAndActive();
 
     // The back button "<~", or nullptr on the start window, which has none.
-    QAbstractButton *backButton() const;
+    DesignButton *backButton() const { return m_back; }
+    DesignButton *minimiseButton() const { return m_minimise; }
+    DesignButton *exitButton() const { return m_exit; }
 
 protected:
     QVBoxLayout *frameLayout() const { return m_layout; }
+    // The legend button, a tick at (120, 480), for the windows that have a
+    // legend; the caller connects its click.
+    DesignButton *addLegendButton(const char *name);
     // Show target; Hide this window.
     void forwardAndKeep(WindowId target);
     // Show target; Hide this window; Unload this window.
@@ -75,6 +80,7 @@ protected:
     void showEvent(QShowEvent *event) override;
 
 private:
+    void addCommonButtons();
     QRect centredFrame(const QSize &frame) const;
     void correctCentring();
 
@@ -82,6 +88,9 @@ private:
     WindowSet &m_windows;
     QVBoxLayout *m_layout;
     ClientArea *m_client;
+    DesignButton *m_back = nullptr;
+    DesignButton *m_minimise = nullptr;
+    DesignButton *m_exit = nullptr;
     // The frame margins the last centring assumed, while a correction for
     // the real ones may still be due.
     std::optional<QMargins> m_assumedFrame;

@@ -1,6 +1,7 @@
 #include "shell/page_print.h"
 
 #include "shell/design_fonts.h"
+#include "shell/design_palette.h"
 
 #include <QFontMetricsF>
 #include <QPainter>
@@ -11,7 +12,7 @@
 
 namespace vielnis {
 
-const QColor kPrintInk(0x00, 0x00, 0x00);
+const QColor kPrintInk = palette::kBlack;
 
 namespace {
 constexpr qreal kTitlePoints = 18;

@@ -1,11 +1,11 @@
 #include "shell/start_window.h"
 
-#include "pages/page_texts.h"
 #include "resources/pictures.h"
 #include "shell/controls.h"
 #include "shell/design_button.h"
+#include "shell/design_palette.h"
 #include "shell/picture_view.h"
-#include "shell/window_set.h"
+#include "shell/shared_texts.h"
 
 namespace vielnis {
 
@@ -13,10 +13,10 @@ namespace {
 
 using pictures::Picture;
 
-const QColor kEntryYellow(0xFF, 0xFF, 0x00);
-const QColor kEntryLit(0x00, 0xFF, 0xFF);
-const QColor kHeadingYellow(0xFF, 0xFF, 0x80);
-const QColor kEntryFace(0x80, 0x00, 0x00);
+const QColor &kEntryYellow = palette::kYellow;
+const QColor &kEntryLit = palette::kCyan;
+const QColor &kHeadingYellow = palette::kPaleYellow;
+const QColor &kEntryFace = palette::kMaroon;
 const FontSpec kEntryFont{Face::Serif, 11.25, true, true};
 
 enum class Hover {
@@ -41,7 +41,7 @@ const Entry kEntries[] = {
      "lbl_KEPT",
      {480, 1320, 615, 495},
      {1320, 1320, 2535, 615},
-     "ĶĪMISKO ELEMENTU PERIODISKĀ TABULA",
+     texts::kPeriodicTableHeading,
      Picture::TableSilhouette,
      WindowId::Form2,
      Hover::Keep},
@@ -65,7 +65,7 @@ const Entry kEntries[] = {
      "lbl_NER",
      {4800, 1320, 615, 495},
      {5640, 1320, 3735, 615},
-     "NEMETĀLU ELEKTRONEGATIVITĀTES RINDA",
+     texts::kNonmetalSeriesHeading,
      Picture::ArrowGreenSquares,
      WindowId::Form5,
      Hover::ResetFirst},
@@ -73,7 +73,7 @@ const Entry kEntries[] = {
      "lbl_SAR",
      {4800, 2040, 615, 495},
      {5640, 2040, 2655, 615},
-     "SKĀBJU AKTIVITĀTES RINDA",
+     texts::kAcidSeriesHeading,
      Picture::ArrowWhiteSquares,
      WindowId::Form8,
      Hover::ResetFirst},
@@ -87,8 +87,8 @@ const Entry kEntries[] = {
      Hover::ResetFirst},
 };
 
-// The keyboard order of the window's buttons.
-const char *const kTabOrder[] = {"KEPT", "VSU", "MAR", "NER", "SAR", "Command1", "Command2", "PAR"};
+// The authors' one-line notice under the entries.
+const char *const kNotice = "© E. Krūmiņš, I. Vītola, 2007";
 
 void setLabelColour(QLabel *label, const QColor &colour) {
     if (label->palette().color(QPalette::WindowText) != colour)
@@ -108,6 +108,7 @@ StartWindow::StartWindow(WindowSet &windows) : HandbookWindow(WindowId::Form1, w
 
     std::size_t index = 0;
     for (const Entry &entry : kEntries) {
+        const std::size_t n = index++;
         auto *button = new DesignButton(client());
         button->setObjectName(QString::fromLatin1(entry.button));
         button->setGeometry(entry.buttonRect.toPixels());
@@ -123,7 +124,8 @@ StartWindow::StartWindow(WindowSet &windows) : HandbookWindow(WindowId::Form1, w
         QLabel *label =
             makeLabel(client(), {entry.label, entry.caption, entry.labelRect, kEntryFont,
                                  kEntryYellow, Qt::AlignLeft | Qt::AlignTop, true});
-        m_labels[index++] = label;
+        m_buttons[n] = button;
+        m_labels[n] = label;
 
         const Hover hover = entry.hover;
         connect(button, &DesignButton::mouseMoved, this, [this, label, hover] {
@@ -137,7 +139,7 @@ StartWindow::StartWindow(WindowSet &windows) : HandbookWindow(WindowId::Form1, w
     }
 
     makeLabel(client(), {"Label4",
-                         pages::kStartNotice,
+                         kNotice,
                          {2400, 3600, 5655, 495},
                          {Face::Serif, 15.75, true, true},
                          kHeadingYellow,
@@ -145,14 +147,20 @@ StartWindow::StartWindow(WindowSet &windows) : HandbookWindow(WindowId::Form1, w
 
     connect(client(), &ClientArea::backgroundMouseMove, this, &StartWindow::ResetEntryColours);
 
-    QWidget *previous = nullptr;
-    for (const char *name : kTabOrder) {
-        QWidget *next = client()->findChild<QWidget *>(QString::fromLatin1(name));
-        if (previous)
-            setTabOrder(previous, next);
-        previous = next;
-    }
-    client()->findChild<QWidget *>(QStringLiteral("KEPT"))->setFocus();
+    // The keyboard order: the five sections, the exit and minimise buttons,
+    // then the page about the program.
+    QWidget *const order[] = {m_buttons[0], m_buttons[1], m_buttons[2],     m_buttons[3],
+                              m_buttons[4], exitButton(), minimiseButton(), m_buttons[5]};
+    for (std::size_t i = 1; i < std::size(order); ++i)
+        setTabOrder(order[i - 1], order[i]);
+    m_buttons[0]->setFocus();
+}
+
+DesignButton *StartWindow::entryButton(WindowId section) const {
+    for (std::size_t n = 0; n < std::size(kEntries); ++n)
+        if (kEntries[n].section == section)
+            return m_buttons[n];
+    return nullptr;
 }
 
 void StartWindow::ResetEntryColours() {

@@ -20,7 +20,11 @@ public:
     // All six entry labels back to yellow.
     void ResetEntryColours();
 
+    // The entry button that opens the given section, or nullptr.
+    DesignButton *entryButton(WindowId section) const;
+
 private:
+    std::array<DesignButton *, 6> m_buttons{};
     std::array<QLabel *, 6> m_labels{};
 };
 

@@ -20,7 +20,7 @@ struct BackButton {
 };
 
 // Frame, caption, size, background, icon, cursor and common buttons of one
-// window: everything the window set needs to build its frame.
+// window: everything the base window needs to build itself.
 struct WindowLook {
     WindowId id;
     const char *caption;

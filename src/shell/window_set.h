@@ -40,7 +40,6 @@ public:
     // The window if it exists, else nullptr.
     HandbookWindow *window(WindowId id) const;
     bool exists(WindowId id) const { return window(id) != nullptr; }
-    bool ended() const { return m_ended; }
 
 private:
     std::array<WindowFactory, kWindowCount> m_factories;

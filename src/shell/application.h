@@ -2,7 +2,9 @@
 
 namespace vielnis {
 
-class WindowSet;
+// The program's name, version and desktop entry id, as the command line, the
+// window system and desktops see them. Needs no application object.
+void setUpIdentity();
 
 // Looks, fonts and palette shared by every window, and the language. Call
 // once after the QApplication exists and before any window is built.
@@ -11,8 +13,5 @@ void setUpApplication();
 // Latvian for Qt's own texts, whatever the machine's language. Needs an
 // application object but no display; setUpApplication calls it.
 void setUpLanguage();
-
-// Gives the window set a factory for each of the twelve windows.
-void registerWindows(WindowSet &windows);
 
 } // namespace vielnis

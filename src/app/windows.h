@@ -1,0 +1,13 @@
+#pragma once
+
+#include "shell/application.h"
+
+namespace vielnis {
+
+class WindowSet;
+
+// Gives the window set a factory for each of the twelve windows. This is the
+// one place that knows every window.
+void registerWindows(WindowSet &windows);
+
+} // namespace vielnis
