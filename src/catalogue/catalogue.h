@@ -26,17 +26,19 @@ std::array<OxidationCell, kCellCount> oxidationCells(const ElementRecord &record
 // The record's oxide letter of each cell: 'B', 'A', 'S', or '\0' for none.
 std::array<char, kCellCount> oxideLetters(const ElementRecord &record);
 
-// Background colour of an oxide-character cell showing the letter, as 0xRRGGBB.
-constexpr unsigned oxideColour(char letter) {
+// What an oxide letter says of the oxide and its hydrate: "bāziskās
+// īpašības" for 'B', "amfotērās īpašības" for 'A', "skābās īpašības" for 'S';
+// empty for anything else.
+constexpr std::string_view oxideMeaning(char letter) {
     switch (letter) {
     case 'B':
-        return 0x00FFFF;
+        return "bāziskās īpašības";
     case 'A':
-        return 0xFFFF00;
+        return "amfotērās īpašības";
     case 'S':
-        return 0xFF0000;
+        return "skābās īpašības";
     default:
-        return 0xFFFFFF;
+        return {};
     }
 }
 

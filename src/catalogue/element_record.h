@@ -13,12 +13,15 @@ enum class PickerMode {
     Modifications, // the element's allotropic modifications, choosable
 };
 
-// One element of the periodic table window. Every value is a display text
+// One element of the periodic table window. Every text is a display text
 // exactly as the details panel shows it; an empty text means "not given".
-// The members are named after the fields of the details panel.
+// The texts are named after the fields of the details panel; nonmetal and
+// rowMark say how the element's button looks.
 struct ElementRecord {
     std::string_view symbol;            // txtFru1, and the button name after "cmd"
     int number = 0;                     // Text14 (as a number; shown as its digits)
+    bool nonmetal = false;              // its button on the non-metals' face
+    int rowMark = 0;                    // stars: 1 to the lanthanides' row, 2 to the actinides'
     std::string_view name;              // Text1
     std::string_view mass;              // Text3
     std::string_view configuration;     // Text13

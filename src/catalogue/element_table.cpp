@@ -30,6 +30,7 @@ constexpr ElementRecord kElements[] = {
     {
         .symbol = "H",
         .number = 1,
+        .nonmetal = true,
         .name = "Ūdeņradis",
         .mass = "1,00794(7)",
         .configuration = "1s(1)",
@@ -51,6 +52,7 @@ constexpr ElementRecord kElements[] = {
     {
         .symbol = "He",
         .number = 2,
+        .nonmetal = true,
         .name = "Hēlijs",
         .mass = "4,002602(2)",
         .configuration = "1s(2)",
@@ -107,6 +109,7 @@ constexpr ElementRecord kElements[] = {
     {
         .symbol = "B",
         .number = 5,
+        .nonmetal = true,
         .name = "Bors",
         .mass = "10,811(7)",
         .configuration = "[He] 2s(2) 2p(1)",
@@ -129,6 +132,7 @@ constexpr ElementRecord kElements[] = {
     {
         .symbol = "C",
         .number = 6,
+        .nonmetal = true,
         .name = "Ogleklis",
         .mass = "12,0107(8)",
         .configuration = "[He] 2s(2) 2p(2)",
@@ -146,6 +150,7 @@ constexpr ElementRecord kElements[] = {
     {
         .symbol = "N",
         .number = 7,
+        .nonmetal = true,
         .name = "Slāpeklis",
         .mass = "14,0067(2)",
         .configuration = "[He] 2s(2) 2p(3)",
@@ -167,6 +172,7 @@ constexpr ElementRecord kElements[] = {
     {
         .symbol = "O",
         .number = 8,
+        .nonmetal = true,
         .name = "Skābeklis",
         .mass = "15,9994(3)",
         .configuration = "[He] 2s(2) 2p(4)",
@@ -183,6 +189,7 @@ constexpr ElementRecord kElements[] = {
     {
         .symbol = "F",
         .number = 9,
+        .nonmetal = true,
         .name = "Fluors",
         .mass = "18,9984032(5)",
         .configuration = "[He] 2s(2) 2p(5)",
@@ -203,6 +210,7 @@ constexpr ElementRecord kElements[] = {
     {
         .symbol = "Ne",
         .number = 10,
+        .nonmetal = true,
         .name = "Neons",
         .mass = "20,1797(6)",
         .configuration = "[He] 2s(2) 2p(6)",
@@ -279,6 +287,7 @@ constexpr ElementRecord kElements[] = {
     {
         .symbol = "Si",
         .number = 14,
+        .nonmetal = true,
         .name = "Silīcijs",
         .mass = "28,0855(3)",
         .configuration = "[Ne] 3s(2) 3p(2)",
@@ -299,6 +308,7 @@ constexpr ElementRecord kElements[] = {
     {
         .symbol = "P",
         .number = 15,
+        .nonmetal = true,
         .name = "Fosfors",
         .mass = "30,973761(2)",
         .configuration = "[Ne] 3s(2) 3p(3)",
@@ -316,6 +326,7 @@ constexpr ElementRecord kElements[] = {
     {
         .symbol = "S",
         .number = 16,
+        .nonmetal = true,
         .name = "Sērs",
         .mass = "32,065(5)",
         .configuration = "[Ne] 3s(2) 3p(4)",
@@ -333,6 +344,7 @@ constexpr ElementRecord kElements[] = {
     {
         .symbol = "Cl",
         .number = 17,
+        .nonmetal = true,
         .name = "Hlors",
         .mass = "35,453(2)",
         .configuration = "[Ne] 3s(2) 3p(5)",
@@ -354,6 +366,7 @@ constexpr ElementRecord kElements[] = {
     {
         .symbol = "Ar",
         .number = 18,
+        .nonmetal = true,
         .name = "Argons",
         .mass = "39,948(1)",
         .configuration = "[Ne] 3s(2) 3p(6)",
@@ -646,6 +659,7 @@ constexpr ElementRecord kElements[] = {
     {
         .symbol = "As",
         .number = 33,
+        .nonmetal = true,
         .name = "Arsēns",
         .mass = "74,92160(2)",
         .configuration = "[Ar] 3d(10) 4s(2) 4p(3)",
@@ -663,6 +677,7 @@ constexpr ElementRecord kElements[] = {
     {
         .symbol = "Se",
         .number = 34,
+        .nonmetal = true,
         .name = "Selēns",
         .mass = "78,96(3)",
         .configuration = "[Ar] 3d(10) 4s(2) 4p(4)",
@@ -683,6 +698,7 @@ constexpr ElementRecord kElements[] = {
     {
         .symbol = "Br",
         .number = 35,
+        .nonmetal = true,
         .name = "Broms",
         .mass = "79,904(1)",
         .configuration = "[Ar] 3d(10) 4s(2) 4p(5)",
@@ -704,6 +720,7 @@ constexpr ElementRecord kElements[] = {
     {
         .symbol = "Kr",
         .number = 36,
+        .nonmetal = true,
         .name = "Kriptons",
         .mass = "83,798(2)",
         .configuration = "[Ar] 3d(10) 4s(2) 4p(6)",
@@ -1009,6 +1026,7 @@ constexpr ElementRecord kElements[] = {
     {
         .symbol = "Te",
         .number = 52,
+        .nonmetal = true,
         .name = "Telūrs",
         .mass = "127,60(3)",
         .configuration = "[Kr] 4d(10) 5s(2) 5p(4)",
@@ -1028,6 +1046,7 @@ constexpr ElementRecord kElements[] = {
     {
         .symbol = "I",
         .number = 53,
+        .nonmetal = true,
         .name = "Jods",
         .mass = "126,90447(3)",
         .configuration = "[Kr] 4d(10) 5s(2) 5p(5)",
@@ -1049,6 +1068,7 @@ constexpr ElementRecord kElements[] = {
     {
         .symbol = "Xe",
         .number = 54,
+        .nonmetal = true,
         .name = "Ksenons",
         .mass = "131,293(6)",
         .configuration = "[Kr] 4d(10) 5s(2) 5p(6)",
@@ -1108,6 +1128,7 @@ constexpr ElementRecord kElements[] = {
     {
         .symbol = "La",
         .number = 57,
+        .rowMark = 1,
         .name = "Lantāns",
         .mass = "138,9055(2)",
         .configuration = "[Xe] 5d(1) 6s(2)",
@@ -1640,6 +1661,7 @@ constexpr ElementRecord kElements[] = {
     {
         .symbol = "At",
         .number = 85,
+        .nonmetal = true,
         .name = "Astats",
         .mass = "209,987",
         .configuration = "[Xe] 4f(14) 5d(10) 6s(2) 6p(5)",
@@ -1657,6 +1679,7 @@ constexpr ElementRecord kElements[] = {
     {
         .symbol = "Rn",
         .number = 86,
+        .nonmetal = true,
         .name = "Radons",
         .mass = "222,018",
         .configuration = "[Xe] 4f(14) 5d(10) 6s(2) 6p(6)",
@@ -1708,6 +1731,7 @@ constexpr ElementRecord kElements[] = {
     {
         .symbol = "Ac",
         .number = 89,
+        .rowMark = 2,
         .name = "Aktīnijs",
         .mass = "227,028",
         .configuration = "[Rn] 6d(1) 7s(2)",

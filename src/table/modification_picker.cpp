@@ -1,6 +1,7 @@
 #include "table/modification_picker.h"
 
 #include "resources/pictures.h"
+#include "shell/design_palette.h"
 #include "shell/edges.h"
 
 #include <QAbstractItemView>
@@ -98,7 +99,7 @@ void ModificationPicker::setCustomPointer(bool custom) {
         return;
     m_customPointer = custom;
     if (custom) {
-        static const QCursor hand = pictures::cursor(pictures::Cursor::PointingHand);
+        const QCursor hand = pictures::cursor(pictures::Cursor::PointingHand);
         setCursor(hand);
         lineEdit()->setCursor(hand);
     } else {
@@ -150,7 +151,7 @@ void ModificationPicker::paintEvent(QPaintEvent *) {
                               centre + QPointF(0, 2.5)};
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(Qt::NoPen);
-    painter.setBrush(Qt::black);
+    painter.setBrush(palette::kBlack);
     painter.drawPolygon(arrow, 3);
 }
 

@@ -2,64 +2,56 @@
 
 #include "catalogue/modifications.h"
 #include "resources/pictures.h"
-#include "shell/common_buttons.h"
 #include "shell/controls.h"
 #include "shell/design_button.h"
+#include "shell/design_palette.h"
 #include "shell/page_print.h"
+#include "shell/shared_texts.h"
 #include "shell/twips.h"
 #include "shell/window_keys.h"
 #include "shell/window_set.h"
 #include "table/field_box.h"
 #include "table/modification_picker.h"
 #include "table/symbol_picture.h"
-#include "table/table_colours.h"
 
 #include <QAccessible>
 #include <QAction>
+#include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
-#include <QApplication>
 #include <QFrame>
 #include <QGuiApplication>
-#include <QHash>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPainter>
 #include <QPrinter>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace vielnis {
 
 namespace {
 
 using catalogue::ElementRecord;
+using Field = TableWindow::Field;
 
-// Colours of the window.
-const QColor kLabelGreen(0x00, 0xFF, 0x00);
-const QColor kYellow = table::kFieldText;
-const QColor kRed(0xFF, 0x00, 0x00);
-const QColor kElementGroup = table::kElementFields;
-const QColor kSubstanceGroup = table::kSubstanceFields;
-const QColor kMaroon(0x80, 0x00, 0x00);
-const QColor kOxideEmpty(0xFF, 0xFF, 0xFF);
-using table::kMetalFace;
-using table::kNonmetalFace;
+// The colours the window gives its parts.
+const QColor &kFieldText = palette::kYellow;
+const QColor &kLabelGreen = palette::kGreen;
+const QColor &kHighlightedState = palette::kRed;
+const QColor &kElementGroup = palette::kElementFields;
+const QColor &kSubstanceGroup = palette::kSubstanceFields;
+const QColor &kOxideEmpty = palette::kWhite;
 
 const char *const kBoilingCaption = "Viršanas t°C";
 const char *const kMeltingCaption = "Kušanas t°C";
 const char *const kSublimationCaption = "Sublimācijas t°C";
-const char *const kBoronPickerText = "Bors (kristāliskais)";
 
 // ---- Grid ----------------------------------------------------------------
 
 constexpr int kButtonSize = 495;
 constexpr int kPitch = 480;
-
-// Elements shown on the light yellow of non-metals.
-constexpr std::string_view kNonmetals[] = {"H",  "He", "B", "C",  "N",  "O",  "F",  "Ne",
-                                           "Si", "P",  "S", "Cl", "Ar", "As", "Se", "Br",
-                                           "Kr", "Te", "I", "Xe", "At", "Rn"};
 
 enum class Block { S, P, D, F };
 
@@ -107,25 +99,18 @@ GridPlace gridPlace(int z) {
     return main(z - 100, 7);
 }
 
-QColor blockColour(Block block) {
+const QColor &blockColour(Block block) {
     switch (block) {
     case Block::S:
-        return QColor(0xFF, 0x00, 0x00);
+        return palette::kBlockS;
     case Block::P:
-        return QColor(0x73, 0x4A, 0x00);
+        return palette::kBlockP;
     case Block::D:
-        return QColor(0x00, 0x00, 0xFF);
+        return palette::kBlockD;
     case Block::F:
-        return QColor(0x00, 0xB9, 0x00);
+        return palette::kBlockF;
     }
-    return Qt::black;
-}
-
-bool isNonmetal(std::string_view symbol) {
-    for (std::string_view nonmetal : kNonmetals)
-        if (nonmetal == symbol)
-            return true;
-    return false;
+    return palette::kBlack;
 }
 
 // ---- Title, period and group labels --------------------------------------
@@ -136,13 +121,15 @@ const FontSpec kRowFont{Face::Serif, 14.25, true};
 const FontSpec kRowPeriodFont{Face::Serif, 9.75, true};
 constexpr Qt::Alignment kCentred = Qt::AlignHCenter | Qt::AlignTop;
 
+const LabelSpec kHeading{"Label10",
+                         texts::kPeriodicTableHeading,
+                         {1200, 120, 9495, 495},
+                         {Face::Serif, 20.25, true},
+                         kLabelGreen,
+                         kCentred};
+
+// The period and group labels around the grid.
 const LabelSpec kGridLabels[] = {
-    {"Label10",
-     "ĶĪMISKO ELEMENTU PERIODISKĀ TABULA",
-     {1200, 120, 9495, 495},
-     {Face::Serif, 20.25, true},
-     kLabelGreen,
-     kCentred},
     {"Label14", "1", {120, 1320, 255, 375}, kPeriodFont, kLabelGreen, kCentred},
     {"Label15", "2", {120, 1800, 255, 375}, kPeriodFont, kLabelGreen, kCentred},
     {"Label16", "3", {120, 2280, 255, 375}, kPeriodFont, kLabelGreen, kCentred},
@@ -208,7 +195,7 @@ struct CaptionSpec {
 
 // A one-line field filled from the record, with its caption above it.
 struct RecordField {
-    int number; // n of Textn
+    Field field;
     std::string_view ElementRecord::*value;
     CaptionSpec caption;
     Twips rect;
@@ -216,77 +203,86 @@ struct RecordField {
 };
 
 const RecordField kRecordFields[] = {
-    {1,
+    {Field::Name,
      &ElementRecord::name,
      {"Label3", "Elementa nosaukums", {1440, 840, 1815, 255}},
      {1395, 1080, 1815, 405},
      false},
-    {14,
+    {Field::Number,
      nullptr,
      {"Label42", "Kārtas skaitlis", {3240, 840, 1215, 255}},
      {3240, 1080, 1215, 405},
      false},
-    {3,
+    {Field::Mass,
      &ElementRecord::mass,
      {"Label5", "Atommasa", {4440, 840, 1575, 255}},
      {4485, 1080, 1575, 405},
      false},
-    {13,
+    {Field::Configuration,
      &ElementRecord::configuration,
      {"Label35", "Elektronapvalka uzbūve", {2160, 1560, 3015, 255}},
      {2160, 1800, 3015, 405},
      false},
-    {10,
+    {Field::Discovery,
      &ElementRecord::discovery,
      {"Label13", "Elementa atklāšanas gads", {9600, 2400, 1575, 495}},
      {9360, 2880, 2055, 405},
      false},
-    {12,
+    {Field::Crust,
      &ElementRecord::crust,
      {"Label34", "Izplatība Zemes garozā, %", {9600, 3480, 1695, 495}},
      {9360, 3960, 2055, 405},
      false},
-    {7,
+    {Field::Body,
      &ElementRecord::body,
      {"Label46", "Saturs cilvēka organismā, g/70 kg", {9600, 4560, 1695, 495}},
      {9360, 5040, 2055, 405},
      false},
-    {11,
+    {Field::Electronegativity,
      &ElementRecord::electronegativity,
      {"Label41", "Relatīvā elektronegativitāte", {9720, 5640, 1695, 495}},
      {9720, 6120, 1695, 405},
      false},
-    {9,
+    {Field::Radius,
      &ElementRecord::radius,
      {"Label12", "Atoma radiuss, Å ¹", {9720, 6720, 1695, 255}},
      {9720, 6960, 1695, 405},
      false},
-    {8,
+    {Field::Colour,
      &ElementRecord::colour,
      {"Label11", "Krāsa", {4080, 6000, 2655, 255}},
      {4080, 6240, 2655, 405},
      true},
-    {2,
+    {Field::State,
      &ElementRecord::state,
      {"Label4", "Agregātstāvoklis", {360, 6720, 1455, 255}},
      {360, 6960, 1455, 405},
      true},
-    {5,
+    {Field::Melting,
      &ElementRecord::melting,
      {"Label7", kMeltingCaption, {1920, 6720, 1455, 255}},
      {1920, 6960, 1455, 405},
      true},
-    {4,
+    {Field::Boiling,
      &ElementRecord::boiling,
      {"Label6", kBoilingCaption, {3480, 6720, 1335, 255}},
      {3480, 6960, 1335, 405},
      true},
-    {6,
+    {Field::Density,
      &ElementRecord::density,
      {"Label8", "Blīvums (293K) g/cm³", {4920, 6720, 1815, 255}},
      {4920, 6960, 1815, 405},
      true},
 };
+
+// The fields in the order of the keyboard, which copying keeps too: the
+// element's before the name's origin and after it, then, after the oxidation
+// block, the picker and the formula, the simple substance's.
+constexpr Field kElementOrder[] = {Field::Name, Field::Number, Field::Mass, Field::Configuration};
+constexpr Field kElementOrderAfterOrigin[] = {Field::Discovery, Field::Crust, Field::Body,
+                                              Field::Electronegativity, Field::Radius};
+constexpr Field kSubstanceOrder[] = {Field::Colour, Field::State, Field::Melting, Field::Boiling,
+                                     Field::Density};
 
 const CaptionSpec kOriginCaption{"Label47", "Elementa  nosaukuma izcelsme", {9600, 960, 1695, 495}};
 constexpr Twips kOriginRect{9360, 1440, 2055, 930};
@@ -309,27 +305,12 @@ Twips oxideCell(int n) {
 }
 
 QLabel *makeCaption(QWidget *parent, const CaptionSpec &look) {
-    return makeLabel(parent, {look.name, look.text, look.rect, kCaptionFont, kYellow,
+    return makeLabel(parent, {look.name, look.text, look.rect, kCaptionFont, kFieldText,
                               Qt::AlignHCenter | Qt::AlignTop, true});
 }
 
 QString qs(std::string_view text) {
     return QString::fromUtf8(text.data(), qsizetype(text.size()));
-}
-
-// What an oxide letter means, for screen readers (the legend window says the
-// same).
-QString oxideMeaning(char letter) {
-    switch (letter) {
-    case 'B':
-        return QStringLiteral("bāziskās īpašības");
-    case 'A':
-        return QStringLiteral("amfotērās īpašības");
-    case 'S':
-        return QStringLiteral("skābās īpašības");
-    default:
-        return QString();
-    }
 }
 
 // The field's accessible name is its caption, as a sighted reader sees it.
@@ -379,8 +360,8 @@ public:
 protected:
     void paintEvent(QPaintEvent *) override {
         QPainter painter(this);
-        painter.fillRect(rect(), kMaroon);
-        painter.setPen(Qt::black);
+        painter.fillRect(rect(), palette::kMaroon);
+        painter.setPen(palette::kBlack);
         painter.drawRect(rect().adjusted(0, 0, -1, -1));
     }
 };
@@ -396,7 +377,7 @@ TableWindow::TableWindow(WindowSet &windows) : HandbookWindow(WindowId::Form2, w
     buildMenus();
     buildButtons();
     setTabOrderOfControls();
-    m_text[1]->setFocus();
+    field(Field::Name)->setFocus();
     setUpKeys();
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget *, QWidget *now) {
         if (now && isVisible() && isAncestorOf(now) && !qobject_cast<QMenuBar *>(now))
@@ -416,15 +397,16 @@ bool TableWindow::event(QEvent *event) {
 }
 
 void TableWindow::buildGrid() {
+    m_elementButtons.reserve(catalogue::elementTable().size());
     for (const ElementRecord &record : catalogue::elementTable()) {
         const GridPlace place = gridPlace(record.number);
         auto *button = new DesignButton(client());
         const QString symbol = qs(record.symbol);
         button->setObjectName(QStringLiteral("cmd") + symbol);
         button->setGeometry(place.rect.toPixels());
-        button->setFaceColour(isNonmetal(record.symbol) ? kNonmetalFace : kMetalFace);
+        button->setFaceColour(record.nonmetal ? palette::kNonmetalFace : palette::kMetalFace);
         const QColor letters = blockColour(place.block);
-        const int stars = record.number == 57 ? 1 : record.number == 89 ? 2 : 0;
+        const int stars = record.rowMark;
         button->setPicture([symbol, letters, stars](QPainter &painter, const QRectF &target) {
             drawElementSymbol(painter, target, symbol, letters, stars);
         });
@@ -435,7 +417,7 @@ void TableWindow::buildGrid() {
                                       .arg(record.number));
         connect(button, &QPushButton::clicked, this, [this, &record] { showElement(record); });
         button->installEventFilter(this); // arrow keys move through the table
-        m_elementButtons[std::size_t(record.number)] = button;
+        m_elementButtons.push_back(button);
     }
 }
 
@@ -460,7 +442,7 @@ DesignButton *TableWindow::neighbour(const DesignButton *from, int key) const {
     DesignButton *best = nullptr;
     int bestScore = 0;
     for (DesignButton *button : m_elementButtons) {
-        if (!button || button == from)
+        if (button == from)
             continue;
         const QPoint d = button->geometry().center() - origin;
         int along = 0, across = 0;
@@ -489,8 +471,9 @@ DesignButton *TableWindow::neighbour(const DesignButton *from, int key) const {
 }
 
 void TableWindow::buildLabels() {
+    makeLabel(client(), kHeading);
     for (const LabelSpec &look : kGridLabels)
-        makeLabel(client(), look);
+        m_gridLabels << makeLabel(client(), look);
 }
 
 FieldBox *TableWindow::makeField(const char *name, const Twips &rect, const QColor &background) {
@@ -500,7 +483,7 @@ FieldBox *TableWindow::makeField(const char *name, const Twips &rect, const QCol
     field->setDesignFont(designFont(kFieldFont));
     field->setAlignment(Qt::AlignCenter);
     field->setReadOnly(true);
-    setFieldColours(field, background, kYellow);
+    setFieldColours(field, background, kFieldText);
     return field;
 }
 
@@ -509,27 +492,24 @@ void TableWindow::buildDetails() {
     new Backdrop(client());
 
     for (const RecordField &look : kRecordFields) {
-        QLabel *caption = makeCaption(client(), look.caption);
-        const QByteArray name = "Text" + QByteArray::number(look.number);
-        m_text[std::size_t(look.number)] = makeField(
-            name.constData(), look.rect, look.simpleSubstance ? kSubstanceGroup : kElementGroup);
-        nameByCaption(caption, m_text[std::size_t(look.number)]);
-        if (look.number == 4) // Text4, the boiling row
-            m_boilingCaption = caption;
-        if (look.number == 5)
-            m_meltingCaption = caption;
+        const std::size_t at = std::size_t(look.field) - 1;
+        m_fieldCaptions[at] = makeCaption(client(), look.caption);
+        const QByteArray name = "Text" + QByteArray::number(int(look.field));
+        m_fields[at] = makeField(name.constData(), look.rect,
+                                 look.simpleSubstance ? kSubstanceGroup : kElementGroup);
+        nameByCaption(m_fieldCaptions[at], m_fields[at]);
     }
 
-    QLabel *originCaption = makeCaption(client(), kOriginCaption);
+    m_originCaption = makeCaption(client(), kOriginCaption);
     m_origin = new FieldMemo(client());
     m_origin->setObjectName(QStringLiteral("Text15"));
-    nameByCaption(originCaption, m_origin);
+    nameByCaption(m_originCaption, m_origin);
     m_origin->setGeometry(kOriginRect.toPixels());
     m_origin->setFont(designFont(kOriginFont));
-    setFieldColours(m_origin, kElementGroup, kYellow);
+    setFieldColours(m_origin, kElementGroup, kFieldText);
 
-    makeCaption(client(), kStatesCaption);
-    makeCaption(client(), kOxidesCaption);
+    m_statesCaption = makeCaption(client(), kStatesCaption);
+    m_oxidesCaption = makeCaption(client(), kOxidesCaption);
     for (int n = 1; n <= catalogue::kCellCount; ++n) {
         const QByteArray stateName = "Pakape" + QByteArray::number(n);
         FieldBox *state = makeField(stateName.constData(), stateCell(n), kElementGroup);
@@ -538,21 +518,21 @@ void TableWindow::buildDetails() {
         m_states[std::size_t(n - 1)] = state;
         const QByteArray oxideName = "Apz" + QByteArray::number(n);
         FieldBox *oxide = makeField(oxideName.constData(), oxideCell(n), kOxideEmpty);
-        setFieldColours(oxide, kOxideEmpty, Qt::black);
+        setFieldColours(oxide, kOxideEmpty, palette::kBlack);
         oxide->setAccessibleName(QStringLiteral("Oksīda un oksīda hidrāta raksturs %1").arg(n));
         m_oxides[std::size_t(n - 1)] = oxide;
     }
 
-    QLabel *pickerCaption = makeCaption(client(), kPickerCaption);
+    m_pickerCaption = makeCaption(client(), kPickerCaption);
     m_picker = new ModificationPicker(client());
     m_picker->setObjectName(QStringLiteral("Combo1"));
-    nameByCaption(pickerCaption, m_picker);
+    nameByCaption(m_pickerCaption, m_picker);
     m_picker->setGeometry(kPickerRect.toPixels());
     m_picker->setFont(designFont(kFieldFont));
-    setFieldColours(m_picker, kSubstanceGroup, kYellow);
+    setFieldColours(m_picker, kSubstanceGroup, kFieldText);
     connect(m_picker, &ModificationPicker::valueChanged, this, &TableWindow::dispatchModification);
 
-    makeCaption(client(), kFormulaCaption);
+    m_formulaCaption = makeCaption(client(), kFormulaCaption);
     auto *formula = new QFrame(client());
     formula->setObjectName(QStringLiteral("Picture1"));
     formula->setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
@@ -571,7 +551,7 @@ void TableWindow::buildDetails() {
     m_symbol->setDesignFont(designFont(kFieldFont));
     m_symbol->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     m_symbol->setAccessibleName(QStringLiteral("Formula: simbols"));
-    setFieldColours(m_symbol, kSubstanceGroup, kYellow);
+    setFieldColours(m_symbol, kSubstanceGroup, kFieldText);
 
     m_subscript = new FieldBox(formula, false);
     m_subscript->setObjectName(QStringLiteral("txtFru2"));
@@ -579,7 +559,7 @@ void TableWindow::buildDetails() {
     m_subscript->setDesignFont(designFont(kSubscriptFont));
     m_subscript->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     m_subscript->setAccessibleName(QStringLiteral("Formula: indekss"));
-    setFieldColours(m_subscript, kSubstanceGroup, kYellow);
+    setFieldColours(m_subscript, kSubstanceGroup, kFieldText);
 }
 
 void TableWindow::buildMenus() {
@@ -589,7 +569,7 @@ void TableWindow::buildMenus() {
 
     struct Item {
         const char *name;
-        const char *caption; // nullptr: a separator
+        QString caption; // empty: a separator
         std::function<void()> command;
         QKeySequence shortcut = {};
     };
@@ -599,8 +579,8 @@ void TableWindow::buildMenus() {
         menu->setObjectName(QString::fromUtf8(name));
         menu->menuAction()->setObjectName(QString::fromUtf8(name));
         for (const Item &item : items) {
-            QAction *action = item.caption ? menu->addAction(QString::fromUtf8(item.caption))
-                                           : menu->addSeparator();
+            QAction *action =
+                item.caption.isEmpty() ? menu->addSeparator() : menu->addAction(item.caption);
             action->setObjectName(QString::fromUtf8(item.name));
             if (!item.shortcut.isEmpty()) {
                 action->setShortcut(item.shortcut);
@@ -612,48 +592,52 @@ void TableWindow::buildMenus() {
         }
     };
     WindowSet &set = windows();
+    const auto text = [](const char *utf8) { return QString::fromUtf8(utf8); };
+    addMenu("cmdKomandaImt", "&Komanda",
+            {{"cmdIziet", text(texts::kBack), [this] { forwardAndKeep(WindowId::Form1); }},
+             {"cmd_MinImt", text(texts::kMinimise), [&set] { set.minimise(WindowId::Form2); }},
+             {"mnu1", {}, {}},
+             {"cmdIzietImt", texts::withAccessKey(texts::kExit, 3), [&set] { set.end(); },
+              QKeySequence(Qt::CTRL | Qt::Key_Q)}});
     addMenu(
-        "cmdKomandaImt", "&Komanda",
-        {{"cmdIziet", "Atpakaļ!", [this] { forwardAndKeep(WindowId::Form1); }},
-         {"cmd_MinImt", "Minimizēt!", [&set] { set.minimise(WindowId::Form2); }},
-         {"mnu1", nullptr, {}},
-         {"cmdIzietImt", "Izi&et!", [&set] { set.end(); }, QKeySequence(Qt::CTRL | Qt::Key_Q)}});
-    addMenu("cmdZiņasItm", "&Ziņas",
-            {{"cmdApzimejumiImt", "Apzīmējumi", [this] { forwardAndKeep(WindowId::Form6); }},
-             {"mnu3", nullptr, {}},
-             {"cmdDMendeļejevsItem", "Veroruvi Didaruviraz",
-              [this] { forwardAndKeep(WindowId::Form7); }},
-             {"mnu2", nullptr, {}},
-             {"cmdAutorItm", "Par autoriem", [this] { forwardAndKeep(WindowId::Form4); }},
-             {"cmdhelp", "Pa&līgs", [this] { forwardAndKeep(WindowId::Form11); }}});
+        "cmdZiņasItm", "&Ziņas",
+        {{"cmdApzimejumiImt", text(texts::kLegend), [this] { forwardAndKeep(WindowId::Form6); }},
+         {"mnu3", {}, {}},
+         {"cmdDMendeļejevsItem", text(texts::kBiography),
+          [this] { forwardAndKeep(WindowId::Form7); }},
+         {"mnu2", {}, {}},
+         {"cmdAutorItm", text(texts::kAuthors), [this] { forwardAndKeep(WindowId::Form4); }},
+         {"cmdhelp", texts::withAccessKey(texts::kHelp, 2),
+          [this] { forwardAndKeep(WindowId::Form11); }}});
 }
 
 void TableWindow::buildButtons() {
-    DesignButton *legend = addLegendButton(*this, "Apz");
-    connect(legend, &QPushButton::clicked, this, [this] { forwardAndKeep(WindowId::Form6); });
+    m_legend = addLegendButton("Apz");
+    connect(m_legend, &QPushButton::clicked, this, [this] { forwardAndKeep(WindowId::Form6); });
 }
 
 void TableWindow::setTabOrderOfControls() {
     // Text1 first, so it holds the focus when the window opens; then the rest
     // of the details panel, the element buttons and the window's buttons.
     QList<QWidget *> order;
-    for (int n : {1, 14, 3, 13})
-        order << m_text[std::size_t(n)];
+    for (Field which : kElementOrder)
+        order << field(which);
     order << m_origin;
-    for (int n : {10, 12, 7, 11, 9})
-        order << m_text[std::size_t(n)];
+    for (Field which : kElementOrderAfterOrigin)
+        order << field(which);
     for (FieldBox *state : m_states)
         order << state;
     for (FieldBox *oxide : m_oxides)
         order << oxide;
     order << m_picker << m_symbol << m_subscript;
-    for (int n : {8, 2, 5, 4, 6})
-        order << m_text[std::size_t(n)];
+    for (Field which : kSubstanceOrder)
+        order << field(which);
     for (DesignButton *button : m_elementButtons)
+        order << button;
+    // The window's buttons as they stand: back, legend, minimise, exit.
+    const QList<QWidget *> buttons = {backButton(), m_legend, minimiseButton(), exitButton()};
+    for (QWidget *button : buttons)
         if (button)
-            order << button;
-    for (const char *name : {"CmdPreview", "Apz", "Command1", "cmd_end"})
-        if (auto *button = client()->findChild<QWidget *>(QString::fromLatin1(name)))
             order << button;
     for (qsizetype i = 1; i < order.size(); ++i)
         setTabOrder(order[i - 1], order[i]);
@@ -662,19 +646,16 @@ void TableWindow::setTabOrderOfControls() {
 void TableWindow::ClearDetails() {
     m_shown = nullptr;
     // 1. Empty the text fields, the formula and the oxidation states.
-    for (int n = 1; n <= 15; ++n) {
-        if (n == 15)
-            m_origin->setText(QString());
-        else
-            m_text[std::size_t(n)]->setText(QString());
-    }
+    for (FieldBox *box : m_fields)
+        box->setText(QString());
+    m_origin->setText(QString());
     m_symbol->setText(QString());
     m_subscript->setText(QString());
     for (FieldBox *state : m_states)
         state->setText(QString());
     // 2. Oxidation-state text back to yellow.
     for (FieldBox *state : m_states)
-        state->setTextColour(kYellow);
+        state->setTextColour(kFieldText);
     // 3., 4. Oxide-character cells empty and white.
     for (FieldBox *oxide : m_oxides) {
         oxide->setText(QString());
@@ -683,13 +664,13 @@ void TableWindow::ClearDetails() {
     for (FieldBox *oxide : m_oxides)
         oxide->setBackground(kOxideEmpty);
     // 5. Melting and boiling rows visible.
-    m_text[4]->setVisible(true);
-    m_boilingCaption->setVisible(true);
-    m_text[5]->setVisible(true);
-    m_meltingCaption->setVisible(true);
+    field(Field::Boiling)->setVisible(true);
+    caption(Field::Boiling)->setVisible(true);
+    field(Field::Melting)->setVisible(true);
+    caption(Field::Melting)->setVisible(true);
     // 6. Their design captions.
-    setCaption(m_meltingCaption, kMeltingCaption);
-    setCaption(m_boilingCaption, kBoilingCaption);
+    setCaption(caption(Field::Melting), kMeltingCaption);
+    setCaption(caption(Field::Boiling), kBoilingCaption);
     // 7. The picker empty and locked; emptying its value runs the dispatch.
     m_picker->clearList();
     m_picker->setValue(QString());
@@ -705,15 +686,15 @@ void TableWindow::EnablePicker() {
 }
 
 void TableWindow::ResetModificationFields() {
-    for (int n : {4, 5, 6, 8})
-        m_text[std::size_t(n)]->setText(QString());
+    for (Field which : {Field::Boiling, Field::Melting, Field::Density, Field::Colour})
+        field(which)->setText(QString());
     m_subscript->setText(QString());
-    m_text[5]->setVisible(true);
-    m_meltingCaption->setVisible(true);
-    m_text[4]->setVisible(true);
-    m_boilingCaption->setVisible(true);
-    setCaption(m_boilingCaption, kBoilingCaption);
-    setCaption(m_meltingCaption, kMeltingCaption);
+    field(Field::Melting)->setVisible(true);
+    caption(Field::Melting)->setVisible(true);
+    field(Field::Boiling)->setVisible(true);
+    caption(Field::Boiling)->setVisible(true);
+    setCaption(caption(Field::Boiling), kBoilingCaption);
+    setCaption(caption(Field::Melting), kMeltingCaption);
 }
 
 void TableWindow::showElement(const ElementRecord &record) {
@@ -728,7 +709,7 @@ void TableWindow::showElement(const ElementRecord &record) {
     for (const RecordField &look : kRecordFields) {
         const QString text = look.value ? qs(record.*look.value) : QString::number(record.number);
         if (!text.isEmpty())
-            m_text[std::size_t(look.number)]->setText(text);
+            field(look.field)->setText(text);
     }
     if (!record.nameOrigin.empty())
         m_origin->setText(qs(record.nameOrigin));
@@ -743,7 +724,7 @@ void TableWindow::showElement(const ElementRecord &record) {
     // 4. Highlighted oxidation states in red.
     for (std::size_t i = 0; i < states.size(); ++i)
         if (states[i].highlighted)
-            m_states[i]->setTextColour(kRed);
+            m_states[i]->setTextColour(kHighlightedState);
 
     // 5. Oxide letters, each with its colour.
     const auto letters = catalogue::oxideLetters(record);
@@ -751,21 +732,25 @@ void TableWindow::showElement(const ElementRecord &record) {
         if (!letters[i])
             continue;
         m_oxides[i]->setText(QString(QLatin1Char(letters[i])));
-        m_oxides[i]->setAccessibleDescription(oxideMeaning(letters[i]));
-        m_oxides[i]->setBackground(QColor::fromRgb(catalogue::oxideColour(letters[i])));
+        m_oxides[i]->setAccessibleDescription(qs(catalogue::oxideMeaning(letters[i])));
+        m_oxides[i]->setBackground(palette::oxideColour(letters[i]));
     }
 
     // 6. The picker, always last: every change of its value runs the dispatch.
     switch (record.picker) {
     case catalogue::PickerMode::ElementName:
-        m_picker->setValue(m_text[1]->text());
+        m_picker->setValue(field(Field::Name)->text());
         break;
     case catalogue::PickerMode::FixedName:
-        m_picker->setValue(QString::fromUtf8(kBoronPickerText));
+        m_picker->setValue(qs(record.fixedPickerText));
         break;
     case catalogue::PickerMode::Modifications: {
         const auto names = catalogue::modificationNames(record.symbol);
-        m_picker->setValue(qs(names.front()));
+        // Every element shown with a choosable picker has modifications; one
+        // without would keep the picker empty.
+        Q_ASSERT(!names.empty());
+        if (!names.empty())
+            m_picker->setValue(qs(names.front()));
         for (std::string_view name : names)
             m_picker->addEntry(qs(name));
         break;
@@ -786,22 +771,22 @@ void TableWindow::dispatchModification() {
     case catalogue::TemperatureRows::Normal:
         break;
     case catalogue::TemperatureRows::Sublimation:
-        m_text[5]->setVisible(false);
-        m_meltingCaption->setVisible(false);
-        setCaption(m_boilingCaption, kSublimationCaption);
+        field(Field::Melting)->setVisible(false);
+        caption(Field::Melting)->setVisible(false);
+        setCaption(caption(Field::Boiling), kSublimationCaption);
         break;
     case catalogue::TemperatureRows::SublimationWithMelting:
-        setCaption(m_boilingCaption, kSublimationCaption);
+        setCaption(caption(Field::Boiling), kSublimationCaption);
         break;
     }
     if (!modification->boiling.empty())
-        m_text[4]->setText(qs(modification->boiling));
+        field(Field::Boiling)->setText(qs(modification->boiling));
     if (!modification->melting.empty())
-        m_text[5]->setText(qs(modification->melting));
+        field(Field::Melting)->setText(qs(modification->melting));
     if (!modification->density.empty())
-        m_text[6]->setText(qs(modification->density));
+        field(Field::Density)->setText(qs(modification->density));
     if (!modification->colour.empty())
-        m_text[8]->setText(qs(modification->colour));
+        field(Field::Colour)->setText(qs(modification->colour));
     if (!modification->subscript.empty())
         m_subscript->setText(qs(modification->subscript));
 }
@@ -902,8 +887,22 @@ bool TableWindow::windowKey(QKeyEvent *event, QWidget *target) {
     return true;
 }
 
+DesignButton *TableWindow::buttonOf(const ElementRecord &record) const {
+    // The buttons stand in the catalogue's order, which is that of the numbers.
+    const auto table = catalogue::elementTable();
+    const auto at = std::lower_bound(
+        table.begin(), table.end(), record.number,
+        [](const ElementRecord &entry, int number) { return entry.number < number; });
+    if (at == table.end() || at->number != record.number)
+        return nullptr;
+    return m_elementButtons[std::size_t(at - table.begin())];
+}
+
 void TableWindow::selectElement(const ElementRecord &record) {
-    DesignButton *button = m_elementButtons[std::size_t(record.number)];
+    DesignButton *button = buttonOf(record);
+    Q_ASSERT(button);
+    if (!button)
+        return;
     button->click();
     if (button->hasFocus()) {
         // The focus stays where it is: screen readers are told its name anew.
@@ -917,31 +916,26 @@ void TableWindow::selectElement(const ElementRecord &record) {
 QString TableWindow::shownAsText() const {
     if (!m_shown)
         return QString();
-    QHash<const QWidget *, QString> captions; // field -> its caption as shown
-    for (const QLabel *label : client()->findChildren<QLabel *>())
-        if (label->buddy())
-            captions.insert(label->buddy(), label->text());
-    auto captionOf = [this](const char *name) {
-        const auto *label = client()->findChild<QLabel *>(QString::fromLatin1(name));
-        return label ? label->text() : QString();
-    };
     QStringList lines;
     auto line = [&lines](const QString &caption, const QString &value) {
         if (!value.isEmpty())
             lines << caption + QStringLiteral(": ") + value;
     };
-    auto field = [&](const QWidget *box, const QString &value) {
+    // A field hidden with its row says nothing.
+    auto shown = [&](const QWidget *box, const QLabel *caption, const QString &value) {
         if (!box->isHidden())
-            line(captions.value(box), value);
+            line(caption->text(), value);
     };
-    auto textField = [&](int n) { field(m_text[std::size_t(n)], m_text[std::size_t(n)]->text()); };
+    auto textField = [&](Field which) {
+        shown(field(which), caption(which), field(which)->text());
+    };
 
     // The element, in the order of the keyboard.
-    for (int n : {1, 14, 3, 13})
-        textField(n);
-    field(m_origin, m_origin->text());
-    for (int n : {10, 12, 7, 11, 9})
-        textField(n);
+    for (Field which : kElementOrder)
+        textField(which);
+    shown(m_origin, m_originCaption, m_origin->text());
+    for (Field which : kElementOrderAfterOrigin)
+        textField(which);
     QStringList states, oxides;
     for (std::size_t i = 0; i < m_states.size(); ++i) {
         const QString state = m_states[i]->text();
@@ -951,14 +945,14 @@ QString TableWindow::shownAsText() const {
         if (!oxide.isEmpty())
             oxides << (state.isEmpty() ? oxide : state + QLatin1Char(' ') + oxide);
     }
-    line(captionOf("Label9"), states.join(QStringLiteral(", ")));
-    line(captionOf("Label43"), oxides.join(QStringLiteral(", ")));
+    line(m_statesCaption->text(), states.join(QStringLiteral(", ")));
+    line(m_oxidesCaption->text(), oxides.join(QStringLiteral(", ")));
 
     // The simple substance.
-    field(m_picker, m_picker->value());
-    line(captionOf("Label45"), m_symbol->text() + lowered(m_subscript->text()));
-    for (int n : {8, 2, 5, 4, 6})
-        textField(n);
+    shown(m_picker, m_pickerCaption, m_picker->value());
+    line(m_formulaCaption->text(), m_symbol->text() + lowered(m_subscript->text()));
+    for (Field which : kSubstanceOrder)
+        textField(which);
     return lines.join(QLatin1Char('\n'));
 }
 
@@ -967,22 +961,12 @@ void TableWindow::printTable(QPrinter &printer) const {
     // title stands above it instead of the title label.
     QRectF area;
     for (const DesignButton *button : m_elementButtons)
-        if (button)
-            area |= QRectF(button->geometry());
-    QList<const QLabel *> labels;
-    for (const LabelSpec &look : kGridLabels) {
-        if (std::string_view(look.name) == "Label10")
-            continue;
-        if (const auto *label = client()->findChild<QLabel *>(QString::fromLatin1(look.name))) {
-            labels << label;
-            area |= QRectF(label->geometry());
-        }
-    }
+        area |= QRectF(button->geometry());
+    for (const QLabel *label : m_gridLabels)
+        area |= QRectF(label->geometry());
     printPage(printer, windowTitle(), area.adjusted(-2, -2, 2, 2), [&](QPainter &painter) {
         const QPen edge(kPrintInk, 0.75);
         for (const DesignButton *button : m_elementButtons) {
-            if (!button)
-                continue;
             const QRectF face(button->geometry());
             painter.fillRect(face, button->faceColour());
             painter.setPen(edge);
@@ -993,7 +977,7 @@ void TableWindow::printTable(QPrinter &printer) const {
             button->picture()(painter, picture);
         }
         painter.setPen(kPrintInk);
-        for (const QLabel *label : labels) {
+        for (const QLabel *label : m_gridLabels) {
             painter.setFont(label->font());
             painter.drawText(QRectF(label->geometry()), int(label->alignment()), label->text());
         }
