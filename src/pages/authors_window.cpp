@@ -3,6 +3,7 @@
 #include "pages/page_controls.h"
 #include "pages/page_texts.h"
 #include "shell/controls.h"
+#include "shell/design_palette.h"
 
 namespace vielnis {
 
@@ -20,31 +21,31 @@ const LabelSpec kLabels[] = {
      pages::kFirstAuthorName,
      {240, 600, 4335, 495},
      kNameFont,
-     pages::kPageWhite,
+     palette::kWhite,
      kCentred},
     {"Label5",
      pages::kFirstAuthorDetails,
      {480, 1080, 4095, 1215},
      kDetailsFont,
-     pages::kPageWhite,
+     palette::kWhite,
      kLeft},
     {"Label1",
      pages::kSecondAuthorName,
      {240, 2280, 4575, 495},
      kNameFont,
-     pages::kPageWhite,
+     palette::kWhite,
      kCentred},
     {"Label2",
      pages::kSecondAuthorPosts,
      {480, 2760, 3735, 735},
      kDetailsFont,
-     pages::kPageWhite,
+     palette::kWhite,
      kLeft},
     {"Label3",
      pages::kSecondAuthorAddress,
      {480, 3360, 3975, 735},
      kDetailsFont,
-     pages::kPageWhite,
+     palette::kWhite,
      kLeft},
 };
 

@@ -1,8 +1,10 @@
 #include "pages/page_controls.h"
 
+#include "shell/controls.h"
+#include "shell/design_button.h"
+#include "shell/design_palette.h"
 #include "shell/handbook_window.h"
 
-#include <QAbstractButton>
 #include <QScrollBar>
 
 namespace vielnis::pages {
@@ -15,8 +17,8 @@ ReadingBox::ReadingBox(QWidget *parent, const char *name, const Twips &rect, con
     setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
 
     QPalette colours = palette();
-    colours.setColor(QPalette::Base, Qt::white);
-    colours.setColor(QPalette::Text, Qt::black);
+    colours.setColor(QPalette::Base, palette::kWhite);
+    colours.setColor(QPalette::Text, palette::kBlack);
     setPalette(colours);
 
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -32,8 +34,13 @@ ReadingBox::ReadingBox(QWidget *parent, const char *name, const Twips &rect, con
     verticalScrollBar()->setValue(0);
 }
 
+QLabel *makePageTitle(QWidget *parent, const char *text, const Twips &rect) {
+    return makeLabel(parent, {"Label1", text, rect, kTitleFont, palette::kGreen,
+                              Qt::AlignHCenter | Qt::AlignTop});
+}
+
 void focusBackButton(HandbookWindow &window) {
-    if (QAbstractButton *back = window.backButton())
+    if (DesignButton *back = window.backButton())
         back->setFocus();
 }
 

@@ -3,8 +3,9 @@
 #include "shell/design_fonts.h"
 #include "shell/twips.h"
 
-#include <QColor>
 #include <QPlainTextEdit>
+
+class QLabel;
 
 namespace vielnis {
 
@@ -12,10 +13,7 @@ class HandbookWindow;
 
 namespace pages {
 
-// Colours and fonts the information pages share.
-inline const QColor kTitleGreen(0x00, 0xFF, 0x00);
-inline const QColor kPageWhite(0xFF, 0xFF, 0xFF);
-inline const QColor kPageYellow(0xFF, 0xFF, 0x00);
+// Fonts the information pages share; their colours are the palette's.
 inline constexpr FontSpec kTitleFont{Face::Serif, 20.25, true}; // help and biography titles
 inline constexpr FontSpec kReadingFont{Face::Serif, 12};        // their text boxes
 
@@ -28,6 +26,9 @@ class ReadingBox : public QPlainTextEdit {
 public:
     ReadingBox(QWidget *parent, const char *name, const Twips &rect, const char *text);
 };
+
+// The green title, "Label1", centred over a page of text to read.
+QLabel *makePageTitle(QWidget *parent, const char *text, const Twips &rect);
 
 // Gives the keyboard focus to the window's back button, first in its tab order.
 void focusBackButton(HandbookWindow &window);

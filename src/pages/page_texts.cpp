@@ -1,5 +1,7 @@
 #include "pages/page_texts.h"
 
+#include "shell/version.h"
+
 // The texts are kept one source line per text line, so that they read as
 // they are shown; the formatter must not rewrap them.
 // clang-format off
@@ -218,6 +220,8 @@ const char *const kBiographyText =
     "    Rakstot mācību grāmatu „Ķīmijas pamati”, Mendeļejevs meklēja dabisku elementu kārtību. Sakārtojis tos pēc atommasām, 1869. gada 1. martā (pēc vecā stila 17. februārī) viņš sastādīja pirmo elementu periodiskās sistēmas tabulu. Mendeļejevs secināja, ka elementu un to savienojumu īpašības periodiski atkārtojas, pieaugot atommasai. Likumam par labu viņš vietām atkāpās no atommasu secības: telūru novietoja pirms joda, lai gan tā atommasa ir lielāka; līdzīga atkāpe vēlāk bija vajadzīga kobaltam un niķelim, bet pēc cēlgāzu atklāšanas – argonam un kālijam. Berilijam, indijam un urānam viņš izlaboja atommasas, un vēlākie mērījumi apstiprināja viņa taisnību. Tikai 1913. gadā H. Mozlijs parādīja, ka elementu secību nosaka kodola lādiņš.\r\n"
     "    Tabulā Mendeļejevs atstāja tukšas vietas vēl nezināmiem elementiem. 1871. gadā viņš sīki aprakstīja trīs no tiem – ekaalumīniju, ekaboru un ekasilīciju – un paredzēja to atommasas, blīvumu un savienojumu īpašības. 1875. gadā francūzis P. Lekoks de Buabodrāns atklāja galliju. Atklājējs noteica tā blīvumu 4,7 g/cm³, bet Mendeļejevs, vielu neredzējis, apgalvoja, ka tam jābūt ap 5,9. Tīrāka metāla blīvums tiešām izrādījās 5,9 g/cm³. 1879. gadā zviedrs L. Nilsons atklāja skandiju, un P. Klēve pierādīja, ka tas ir ekabors. 1886. gadā vācietis K. Vinklers atklāja germāniju, kura atommasa un blīvums gandrīz precīzi sakrita ar ekasilīcijam paredzētajiem. Tā periodiskais likums guva vispārēju atzīšanu.\r\n"
     "    Mendeļejevs nomira 1907. gada 2. februārī Pēterburgā. Viņš bija daudzu akadēmiju, universitāšu un zinātnisko biedrību goda biedrs; Londonas Karaliskā biedrība viņam piešķīra Deivija (1882) un Koplija (1905) medaļas. Viņa vārdā nosauktas mācību iestādes, ķīmiķu biedrība un krāteris uz Mēness. Taču vislielāko godu viņam parādīja ķīmiķi: 1955. gadā amerikāņu zinātnieki A. Giorso, G. Sīborgs un viņu kolēģi Bērklijā sintezēja elementu ar kārtas skaitli 101 un nosauca to par mendeļejeviju, jo Mendeļejevs bija pirmais, kas ar periodiskās sistēmas palīdzību paredzēja vēl neatklātu elementu īpašības.\".\r\n"
+    // The edition the quotation is cited from, with its year: not the
+    // running version, so it stays as written.
     "        E. Krūmiņš, I. Vītola. Vielnis 1.2, 2007.\r\n";
 
 const char *const kFirstAuthorName = "Edgars Krūmiņš";
@@ -238,12 +242,10 @@ const char *const kSecondAuthorAddress =
     "ilze.vitola@example.com";
 
 const char *const kAboutDescription =
-    "Programma \"Vielnis 1.2\" paredzēta kā palīglīdzeklis skolotājiem darbā un "
+    "Programma \"Vielnis " VIELNIS_VERSION "\" paredzēta kā palīglīdzeklis skolotājiem darbā un "
     "skolēniem, apgūstot ķīmijas zināšanas. Atsauksmes par programmu un ziņas "
     "par problēmām, kas radās, strādājot ar to, var sūtīt pa e-pastu pēc "
     "adreses vielnis@example.com";
-
-const char *const kStartNotice = "© E. Krūmiņš, I. Vītola, 2007";
 
 } // namespace vielnis::pages
 

@@ -1,7 +1,7 @@
 #pragma once
 
 // Fixed Latvian texts of the information pages: the help window, the
-// biography, the authors and about pages and the start window's notice.
+// biography, the authors and about pages.
 // All are UTF-8; hard line breaks are "\r\n".
 
 namespace vielnis::pages {
@@ -24,8 +24,5 @@ extern const char *const kSecondAuthorAddress; // postal address, e-mail
 
 // About page: what the program is for and where to write to.
 extern const char *const kAboutDescription;
-
-// One-line authorship notice of the start window.
-extern const char *const kStartNotice;
 
 } // namespace vielnis::pages

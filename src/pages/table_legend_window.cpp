@@ -4,24 +4,23 @@
 #include "pages/page_controls.h"
 #include "shell/controls.h"
 #include "shell/design_button.h"
-#include "table/table_colours.h"
+#include "shell/design_palette.h"
+#include "shell/shared_texts.h"
 
 #include <QFrame>
 #include <QLabel>
 
 #include <algorithm>
+#include <string>
 
 namespace vielnis {
 
 namespace {
 
-using pages::kPageYellow;
-using pages::kTitleGreen;
-
-const QColor kRed(0xFF, 0x00, 0x00);
-const QColor kBlue(0x00, 0x00, 0xFF);
-const QColor kBrown(0x80, 0x40, 0x00);
-const QColor kBlockGreen(0x00, 0xC0, 0x00);
+using palette::kBlack;
+using palette::kGreen;
+using palette::kMetalFace;
+using palette::kYellow;
 
 constexpr FontSpec kHeadingFont{Face::Serif, 27.75, true};
 constexpr FontSpec kCaptionFont{Face::Serif, 14.25, true}; // panels, block buttons, swatch
@@ -42,16 +41,16 @@ struct Panel {
 const Panel kPanels[] = {
     {"Picture1",
      {360, 1320, 3495, 615},
-     table::kElementFields,
-     {"Label2", "Ziņas par elementu", {120, 120, 3135, 375}, kCaptionFont, kPageYellow, kCentred}},
+     palette::kElementFields,
+     {"Label2", "Ziņas par elementu", {120, 120, 3135, 375}, kCaptionFont, kYellow, kCentred}},
     {"Picture2",
      {360, 4250, 3495, 615},
-     table::kSubstanceFields,
+     palette::kSubstanceFields,
      {"Label1",
       "Ziņas par vienkāršu  vielu",
       {0, 120, 3375, 375},
       kCaptionFont,
-      kPageYellow,
+      kYellow,
       kCentred}},
 };
 
@@ -66,41 +65,47 @@ struct Swatch {
 };
 
 const Swatch kSwatches[] = {
-    {"CommandButton1", " s-elementi", {360, 2040, 1695, 615}, table::kMetalFace, kRed},
-    {"CommandButton3", " d-elementi", {2160, 2040, 1695, 615}, table::kMetalFace, kBlue},
-    {"CommandButton2", " p-elementi", {360, 2760, 1695, 615}, table::kMetalFace, kBrown},
-    {"CommandButton4", " f-elementi", {2160, 2760, 1695, 615}, table::kMetalFace, kBlockGreen},
-    {"CommandButton5", "", {360, 3480, 3495, 680}, table::kNonmetalFace, Qt::black},
+    {"CommandButton1", " s-elementi", {360, 2040, 1695, 615}, kMetalFace, palette::kRed},
+    {"CommandButton3", " d-elementi", {2160, 2040, 1695, 615}, kMetalFace, palette::kBlockD},
+    {"CommandButton2", " p-elementi", {360, 2760, 1695, 615}, kMetalFace, palette::kLegendBlockP},
+    {"CommandButton4", " f-elementi", {2160, 2760, 1695, 615}, kMetalFace, palette::kLegendBlockF},
+    {"CommandButton5", "", {360, 3480, 3495, 680}, palette::kNonmetalFace, kBlack},
 };
 
-// Lies over the last swatch.
-const LabelSpec kNonmetalLabel{
-    "Label4", "Elementi ar nemetāliskām īpašībām", {600, 3480, 2895, 735}, kCaptionFont, kBrown,
-    kCentred};
+// Lies over the last swatch, in the brown of the p-elements' caption.
+const LabelSpec kNonmetalLabel{"Label4",
+                               "Elementi ar nemetāliskām īpašībām",
+                               {600, 3480, 2895, 735},
+                               kCaptionFont,
+                               palette::kLegendBlockP,
+                               kCentred};
 
 // A letter of the oxide cells, shown on the colour the table window gives
-// it, and what it stands for.
+// it, and beside it what it stands for.
 struct LetterCell {
-    LabelSpec letter;
-    LabelSpec meaning;
+    const char *letterName;
+    const char *letter;
+    const char *meaningName;
+    int top;
 };
 
 const LetterCell kLetters[] = {
-    {{"Label6", "B", {4200, 1200, 375, 375}, kSmallBoldFont, Qt::black, kCentred},
-     {"Label9", " - bāziskās īpašības", {4920, 1200, 3255, 375}, kMeaningFont, kTitleGreen}},
-    {{"Label7", "A", {4200, 1680, 375, 375}, kSmallBoldFont, Qt::black, kCentred},
-     {"Label10", " - amfotērās īpašības", {4920, 1680, 3255, 375}, kMeaningFont, kTitleGreen}},
-    {{"Label8", "S", {4200, 2160, 375, 375}, kSmallBoldFont, Qt::black, kCentred},
-     {"Label11", " - skābās īpašības", {4920, 2160, 3255, 375}, kMeaningFont, kTitleGreen}},
+    {"Label6", "B", "Label9", 1200},
+    {"Label7", "A", "Label10", 1680},
+    {"Label8", "S", "Label11", 2160},
 };
 
-const LabelSpec kHeading{"Label5",     "Apzīmējumi", {2475, 120, 2865, 630},
-                         kHeadingFont, kTitleGreen,  kCentred};
+const LabelSpec kHeading{"Label5",     texts::kLegend, {2475, 120, 2865, 630},
+                         kHeadingFont, kGreen,         kCentred};
 
 // Refers to the radius caption of the details panel, which ends in "Å ¹".
 // One line that must keep its unit (see below).
-const LabelSpec kRadiusNote{"Label12",      "¹  1Å = 10^(-8) cm", {4200, 3000, 1815, 375},
-                            kSmallBoldFont, kTitleGreen,          Qt::AlignLeft | Qt::AlignTop,
+const LabelSpec kRadiusNote{"Label12",
+                            "¹  1Å = 10^(-8) cm",
+                            {4200, 3000, 1815, 375},
+                            kSmallBoldFont,
+                            kGreen,
+                            Qt::AlignLeft | Qt::AlignTop,
                             false};
 
 void fill(QWidget *widget, const QColor &colour) {
@@ -142,12 +147,20 @@ TableLegendWindow::TableLegendWindow(WindowSet &windows)
     makeLabel(client(), kNonmetalLabel);
 
     for (const LetterCell &cell : kLetters) {
-        QLabel *letter = makeLabel(client(), cell.letter);
+        QLabel *letter = makeLabel(client(), {cell.letterName,
+                                              cell.letter,
+                                              {4200, cell.top, 375, 375},
+                                              kSmallBoldFont,
+                                              kBlack,
+                                              kCentred});
         letter->setFrameStyle(QFrame::Box | QFrame::Plain);
         letter->setLineWidth(1);
         letter->setIndent(0); // the letter sits right inside the edge
-        fill(letter, QColor::fromRgb(catalogue::oxideColour(cell.letter.text[0])));
-        makeLabel(client(), cell.meaning);
+        fill(letter, palette::oxideColour(cell.letter[0]));
+        const std::string meaning = " - " + std::string(catalogue::oxideMeaning(cell.letter[0]));
+        makeLabel(
+            client(),
+            {cell.meaningName, meaning.c_str(), {4920, cell.top, 3255, 375}, kMeaningFont, kGreen});
     }
     // The note's place is a pixel or two narrower than its text in our serif
     // font, which would wrap "cm" out of sight; it runs on to the right over

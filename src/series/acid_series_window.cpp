@@ -3,14 +3,13 @@
 #include "series/arrow_view.h"
 #include "series/formula_strip.h"
 #include "series/series_style.h"
-#include "shell/controls.h"
+#include "shell/shared_texts.h"
 
 namespace vielnis::series {
 
 namespace {
 
-const LabelSpec kTitle{
-    "Label4", "SKĀBJU AKTIVITĀTES RINDA", {3120, 360, 5055, 375}, kTitleFont, kGreen};
+const Twips kTitle{3120, 360, 5055, 375};
 
 // From the strongest acid to the weakest; every digit is an index.
 const FormulaLine kAcids{
@@ -26,7 +25,7 @@ const ArrowLines kArrow = {{
 } // namespace
 
 AcidSeriesWindow::AcidSeriesWindow(WindowSet &windows) : HandbookWindow(WindowId::Form8, windows) {
-    makeLabel(client(), kTitle);
+    makeSeriesTitle(client(), texts::kAcidSeriesHeading, kTitle);
     new FormulaStrip(client(), "Image1", kStrip, kAcids);
     new ArrowView(client(), kArrow);
 }

@@ -15,7 +15,7 @@ namespace {
 constexpr int kLineWidth = 5; // pixels
 
 QPen arrowPen() {
-    return QPen(kGreen, kLineWidth, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+    return QPen(palette::kGreen, kLineWidth, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
 }
 
 } // namespace

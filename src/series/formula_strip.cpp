@@ -37,7 +37,7 @@ void drawFormulaLine(QPainter &painter, const FormulaLine &line) {
 
     painter.save();
     painter.scale(1.0 / kTwipsPerPixel, 1.0 / kTwipsPerPixel);
-    painter.setPen(kYellow);
+    painter.setPen(palette::kYellow);
     painter.setRenderHint(QPainter::TextAntialiasing);
     const QString text = QString::fromUtf8(line.text);
     qreal x = line.startTwips;

@@ -1,38 +1,35 @@
 #pragma once
 
-#include "shell/handbook_window.h"
-
-#include <array>
+#include "series/symbol_series_window.h"
 
 class QLabel;
 
 namespace vielnis::series {
 
-class SymbolLabel;
-
-constexpr int kMetalCount = 26;
-
 // Form3, the electrochemical voltage series: 25 metals and hydrogen over a
 // green arrow. Pointing at a symbol colours it green; clicking one frames it
 // and writes its half-reaction couple and standard electrode potential.
-class MetalSeriesWindow : public HandbookWindow {
+class MetalSeriesWindow : public SymbolSeriesWindow {
     Q_OBJECT
 public:
     explicit MetalSeriesWindow(WindowSet &windows);
 
+    // Empties the couple and the potential.
+    void ClearHalfReaction();
     // All 26 symbols back to yellow.
     void ResetMetalColours();
     // No symbol framed.
     void ClearMetalBorders();
-    // Empties the couple and the potential.
-    void ClearHalfReaction();
+
+protected:
+    // Lithium, at the left end, only takes the colour off its right
+    // neighbour.
+    void pointAt(std::size_t row) override;
+    void showSelected(std::size_t row) override;
 
 private:
     void setSentenceSpacing(QLabel *words);
-    void pointAt(std::size_t row);
-    void select(std::size_t row);
 
-    std::array<SymbolLabel *, kMetalCount> m_symbols{};
     QLabel *m_ion = nullptr;          // L1
     QLabel *m_ionIndex = nullptr;     // L_i1
     QLabel *m_charge = nullptr;       // L2

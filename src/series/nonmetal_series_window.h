@@ -1,21 +1,15 @@
 #pragma once
 
-#include "shell/handbook_window.h"
-
-#include <array>
+#include "series/symbol_series_window.h"
 
 class QLabel;
 
 namespace vielnis::series {
 
-class SymbolLabel;
-
-constexpr int kNonmetalCount = 17;
-
 // Form5, the electronegativity series of 17 non-metals over a green arrow.
 // Pointing at a symbol colours it green; clicking one frames it and shows its
 // electronegativity in a sentence.
-class NonmetalSeriesWindow : public HandbookWindow {
+class NonmetalSeriesWindow : public SymbolSeriesWindow {
     Q_OBJECT
 public:
     explicit NonmetalSeriesWindow(WindowSet &windows);
@@ -25,11 +19,10 @@ public:
     // No symbol framed.
     void ClearNonmetalBorders();
 
-private:
-    void pointAt(std::size_t row);
-    void select(std::size_t row);
+protected:
+    void showSelected(std::size_t row) override;
 
-    std::array<SymbolLabel *, kNonmetalCount> m_symbols{};
+private:
     QLabel *m_sentence = nullptr; // L1
 };
 

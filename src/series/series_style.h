@@ -1,18 +1,21 @@
 #pragma once
 
+#include "shell/controls.h"
 #include "shell/design_fonts.h"
-
-#include <QColor>
+#include "shell/design_palette.h"
 
 namespace vielnis::series {
 
-// Colours and fonts the three series windows share.
-inline const QColor kYellow(0xFF, 0xFF, 0x00);      // symbols, sentences, formulas
-inline const QColor kGreen(0x00, 0xFF, 0x00);       // titles, arrows, the pointed symbol
-inline const QColor kFrameColour(0x00, 0x00, 0x00); // the selected symbol's single-line frame
-
+// Fonts the three series windows share; their colours are the palette's:
+// yellow symbols, sentences and formulas, green titles, arrows and the
+// symbol pointed at, the selected symbol's frame in black.
 constexpr FontSpec kTitleFont{Face::Serif, 15.75, true};
 constexpr FontSpec kSymbolFont{Face::Serif, 12, true, false, true};
 constexpr FontSpec kSentenceFont{Face::Serif, 14.25};
+
+// The green title every series window shows above its row, "Label4".
+inline QLabel *makeSeriesTitle(QWidget *client, const char *text, const Twips &rect) {
+    return makeLabel(client, {"Label4", text, rect, kTitleFont, palette::kGreen});
+}
 
 } // namespace vielnis::series

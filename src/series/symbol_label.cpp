@@ -1,7 +1,6 @@
 #include "series/symbol_label.h"
 
 #include "catalogue/catalogue.h"
-
 #include "resources/pictures.h"
 #include "series/series_style.h"
 #include "shell/accessible_factory.h"
@@ -51,7 +50,7 @@ SymbolLabel::SymbolLabel(QWidget *parent, const char *name, const char *caption,
     setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     setGeometry(rect.toPixels());
     setFont(designFont(font));
-    setColour(kYellow);
+    setColour(palette::kYellow);
     setCursor(pictures::cursor(pictures::Cursor::PointingHand));
     setMouseTracking(true);
     useAccessibleInterface<SymbolLabel, SymbolAccessible>();
@@ -90,7 +89,7 @@ void SymbolLabel::paintEvent(QPaintEvent *event) {
         return;
     QPainter painter(this);
     // One logical pixel wide, just inside the label's edges, at any scaling.
-    painter.setPen(QPen(kFrameColour, 1));
+    painter.setPen(QPen(palette::kBlack, 1));
     painter.setBrush(Qt::NoBrush);
     painter.drawRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5));
 }

@@ -14,7 +14,8 @@ namespace vielnis::series {
 // symbol font, with the pointing-hand cursor. It reports every mouse move
 // over it and every click, and can carry a single-line frame that marks the
 // selected symbol. Its moves never reach the window behind it. With the
-// keyboard focus on it, Enter or Space clicks it.
+// keyboard focus on it, Enter or Space clicks it. A screen reader names the
+// element with its symbol: "Varš, Cu".
 class SymbolLabel : public QLabel {
     Q_OBJECT
     Q_PROPERTY(bool framed READ isFramed WRITE setFramed)

@@ -1,5 +1,7 @@
 #include "solubility/header_image.h"
 
+#include "shell/design_palette.h"
+
 #include <QCoreApplication>
 #include <QEvent>
 #include <QPainter>
@@ -8,7 +10,6 @@ namespace vielnis::solubility {
 
 namespace {
 
-const QColor kFrameColour(0x00, 0x00, 0x00);
 constexpr int kFrameWidth = 1; // the picture keeps clear of the frame
 
 // Posted to an image after its frame was set: by the time it arrives the
@@ -57,7 +58,7 @@ const QPixmap &HeaderImage::formulaPixmap() {
         QPainter painter(&m_pixmap);
         m_picture.draw(
             painter, QRectF(rect().adjusted(kFrameWidth, kFrameWidth, -kFrameWidth, -kFrameWidth)),
-            QColor::fromRgb(kYellow));
+            palette::kYellow);
     }
     return m_pixmap;
 }
@@ -66,7 +67,7 @@ void HeaderImage::paintEvent(QPaintEvent *) {
     QPainter painter(this);
     painter.drawPixmap(0, 0, formulaPixmap());
     if (m_framed) {
-        painter.setPen(QPen(kFrameColour, kFrameWidth));
+        painter.setPen(QPen(palette::kBlack, kFrameWidth));
         painter.setBrush(Qt::NoBrush);
         // One logical pixel wide, just inside the edges, at any scaling.
         painter.drawRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5));

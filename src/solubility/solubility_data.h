@@ -38,10 +38,12 @@ struct Anion {
     const char *key;
 };
 
-// Colours and fonts the table and its legend share.
-constexpr QRgb kTitleGreen = 0x00FF00;
-constexpr QRgb kYellow = 0xFFFF00;                     // header formulas, legend texts
+// The font the table and its legend share; their titles are the palette's
+// green, the header formulas and the legend's texts its yellow.
 constexpr FontSpec kMarkFont{Face::Serif, 8.25, true}; // cell and swatch captions
+
+// The pale green of the water cell, which the legend's "Š" swatch shows too.
+constexpr QRgb kPaleGreen = 0xC0FFC0;
 
 // A solubility mark: its caption, the background of the cells that show it
 // and what it means, as the legend says it.
@@ -61,7 +63,7 @@ constexpr std::array<Mark, 8> kMarks = {{
     {"ŠS", 0xFFC0FF, " - nestabilas vielas šķīdums - sadalās, izdalot gāzi"},
     {"+", 0xC0C0FF, " - viela reaģē ar ūdeni"},
     {"-", 0xFFC080, " - viela nav iegūta"},
-    {"", 0xC0FFC0, " - ūdens"}, // the H+ x OH- cell, which shows no mark
+    {"", kPaleGreen, " - ūdens"}, // the H+ x OH- cell, which shows no mark
 }};
 
 // The legend: one row per mark of kMarks but the water cell, top to bottom,
@@ -75,9 +77,8 @@ struct LegendRow {
     int labelWidth; // twips
 };
 // The legend's "Š" swatch is paler than the cells that carry the mark.
-constexpr QRgb kPaleSoluble = 0xC0FFC0;
 constexpr std::array<LegendRow, 7> kLegendRows = {{
-    {"CommandButton1", 0, kPaleSoluble, true, "Label2", 5175},
+    {"CommandButton1", 0, kPaleGreen, true, "Label2", 5175},
     {"CommandButton2", 1, kMarks[1].cellColour, true, "Label3", 5055},
     {"CommandButton7", 2, kMarks[2].cellColour, true, "Label4", 4815},
     {"CommandButton6", 3, kMarks[3].cellColour, true, "Label5", 2895},

@@ -2,6 +2,8 @@
 
 #include "shell/controls.h"
 #include "shell/design_button.h"
+#include "shell/design_palette.h"
+#include "shell/shared_texts.h"
 #include "solubility/solubility_data.h"
 
 namespace vielnis {
@@ -10,11 +12,8 @@ using namespace solubility;
 
 namespace {
 
-const LabelSpec kTitle{"Label1",
-                       "Apzīmējumi",
-                       {1560, 120, 3255, 735},
-                       {Face::Serif, 27.75, true},
-                       QColor::fromRgb(kTitleGreen)};
+const LabelSpec kTitle{
+    "Label1", texts::kLegend, {1560, 120, 3255, 735}, {Face::Serif, 27.75, true}, palette::kGreen};
 
 } // namespace
 
@@ -39,14 +38,13 @@ SolubilityLegendWindow::SolubilityLegendWindow(WindowSet &windows)
                              mark.meaning,
                              {kLegendTextLeft, top, row.labelWidth, kLegendRowHeight},
                              kLegendTextFont,
-                             QColor::fromRgb(kYellow),
+                             palette::kYellow,
                              Qt::AlignLeft | Qt::AlignTop,
                              false});
         top += kLegendRowPitch;
     }
     // The back button, first in the keyboard order, holds the focus.
-    if (QWidget *back = client()->findChild<QWidget *>(QStringLiteral("Command1")))
-        back->setFocus();
+    backButton()->setFocus();
 }
 
 } // namespace vielnis

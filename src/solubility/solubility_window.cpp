@@ -1,16 +1,16 @@
 #include "solubility/solubility_window.h"
 
 #include "resources/pictures.h"
-#include "shell/common_buttons.h"
 #include "shell/controls.h"
 #include "shell/design_button.h"
+#include "shell/design_palette.h"
 #include "shell/page_print.h"
 #include "solubility/header_image.h"
 
-#include <QPainter>
-#include <QPrinter>
 #include <QFocusEvent>
 #include <QKeyEvent>
+#include <QPainter>
+#include <QPrinter>
 
 namespace vielnis {
 
@@ -22,7 +22,7 @@ const LabelSpec kTitle{"lblnos",
                        "SKĀBJU, BĀZU UN SĀĻU ŠĶĪDĪBA ŪDENĪ",
                        {840, 240, 8175, 495},
                        {Face::Serif, 20.25, true},
-                       QColor::fromRgb(kTitleGreen)};
+                       palette::kGreen};
 
 } // namespace
 
@@ -30,10 +30,10 @@ SolubilityWindow::SolubilityWindow(WindowSet &windows) : HandbookWindow(WindowId
     makeLabel(client(), kTitle);
     buildHeaders();
     buildCells();
-    DesignButton *legend = addLegendButton(*this, "Command2");
+    DesignButton *legend = addLegendButton("Command2");
     connect(legend, &QPushButton::clicked, this, [this] { forwardAndDestroy(WindowId::Form10); });
     connect(client(), &ClientArea::backgroundMouseMove, this, &SolubilityWindow::ClearHeaderFrames);
-    setTabOrderOfControls();
+    setTabOrderOfControls(legend);
     addPrintShortcut(this, QPageLayout::Portrait,
                      [this](QPrinter &printer) { printTable(printer); });
 }
@@ -82,25 +82,33 @@ void SolubilityWindow::buildCells() {
                     [this, row, column] { cellMouseMove(row, column); });
             cell->installEventFilter(this); // the arrow keys and the focus
             m_cells[std::size_t(row)][std::size_t(column)] = cell;
+            m_cellPlaces.insert(cell, {row, column});
         }
 }
 
-void SolubilityWindow::setTabOrderOfControls() {
-    // The cells row by row come first, then the buttons; the first cell holds
-    // the focus when the window opens.
-    QWidget *first = client()->findChild<QWidget *>(cellName(0, 0));
+void SolubilityWindow::setTabOrderOfControls(DesignButton *legend) {
+    // The cells row by row come first, then the buttons: back (Command1),
+    // legend (Command2), minimise (Command3) and exit (Command4). The first
+    // cell holds the focus when the window opens.
     QWidget *previous = nullptr;
     auto chain = [&previous](QWidget *next) {
-        if (previous && next)
+        if (previous)
             setTabOrder(previous, next);
         previous = next;
     };
-    for (int row = 0; row < kRows; ++row)
-        for (int column = 0; column < kColumns; ++column)
-            chain(client()->findChild<QWidget *>(cellName(row, column)));
-    for (const char *button : {"Command1", "Command2", "Command3", "Command4"})
-        chain(client()->findChild<QWidget *>(QString::fromLatin1(button)));
-    first->setFocus();
+    for (const auto &cells : m_cells)
+        for (DesignButton *cell : cells)
+            chain(cell);
+    for (DesignButton *button : {backButton(), legend, minimiseButton(), exitButton()})
+        chain(button);
+    m_cells[0][0]->setFocus();
+}
+
+QList<HeaderImage *> SolubilityWindow::headerImages() const {
+    QList<HeaderImage *> images(m_anionImages.begin(), m_anionImages.end());
+    for (std::size_t row = 0; row < std::size_t(kRows); ++row)
+        images << m_leftImages[row] << m_rightImages[row];
+    return images;
 }
 
 void SolubilityWindow::ClearHeaderFrames() {
@@ -116,34 +124,32 @@ bool SolubilityWindow::eventFilter(QObject *watched, QEvent *event) {
     const QEvent::Type type = event->type();
     if (type != QEvent::KeyPress && type != QEvent::FocusIn)
         return HandbookWindow::eventFilter(watched, event);
-    for (int row = 0; row < kRows; ++row)
-        for (int column = 0; column < kColumns; ++column) {
-            if (m_cells[std::size_t(row)][std::size_t(column)] != watched)
-                continue;
-            if (type == QEvent::FocusIn) {
-                // Reached by the keyboard: the same frames as pointing. The
-                // focus the window opens with frames nothing, and a click
-                // comes with the pointer's own frames.
-                const Qt::FocusReason reason = static_cast<QFocusEvent *>(event)->reason();
-                if (reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason)
-                    cellMouseMove(row, column);
-                return false;
-            }
-            const auto *key = static_cast<QKeyEvent *>(event);
-            switch (key->key()) {
-            case Qt::Key_Up:
-            case Qt::Key_Down:
-            case Qt::Key_Left:
-            case Qt::Key_Right:
-                if (key->modifiers() & ~Qt::KeypadModifier)
-                    return false;
-                cellArrow(row, column, key->key());
-                return true;
-            default:
-                return false;
-            }
-        }
-    return HandbookWindow::eventFilter(watched, event);
+    const auto place = m_cellPlaces.constFind(watched);
+    if (place == m_cellPlaces.cend())
+        return HandbookWindow::eventFilter(watched, event);
+    const auto [row, column] = *place;
+    if (type == QEvent::FocusIn) {
+        // Reached by the keyboard: the same frames as pointing. The focus the
+        // window opens with frames nothing, and a click comes with the
+        // pointer's own frames.
+        const Qt::FocusReason reason = static_cast<QFocusEvent *>(event)->reason();
+        if (reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason)
+            cellMouseMove(row, column);
+        return false;
+    }
+    const auto *key = static_cast<QKeyEvent *>(event);
+    switch (key->key()) {
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+        if (key->modifiers() & ~Qt::KeypadModifier)
+            return false;
+        cellArrow(row, column, key->key());
+        return true;
+    default:
+        return false;
+    }
 }
 
 void SolubilityWindow::cellArrow(int row, int column, int key) {
@@ -178,7 +184,7 @@ void SolubilityWindow::printTable(QPrinter &printer) const {
     for (int row = 0; row < kRows; ++row)
         for (int column = 0; column < kColumns; ++column)
             table |= QRectF(cellRect(row, column).toPixels());
-    const QList<HeaderImage *> images = client()->findChildren<HeaderImage *>();
+    const QList<HeaderImage *> images = headerImages();
     for (const HeaderImage *image : images)
         table |= QRectF(image->geometry());
 

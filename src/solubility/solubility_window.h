@@ -3,7 +3,10 @@
 #include "shell/handbook_window.h"
 #include "solubility/solubility_data.h"
 
+#include <QHash>
+#include <QList>
 #include <array>
+#include <utility>
 
 class QPrinter;
 
@@ -32,13 +35,16 @@ public:
     // Prints the table with its legend below it on one page, under the
     // window's title.
     void printTable(QPrinter &printer) const;
+
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void buildHeaders();
     void buildCells();
-    void setTabOrderOfControls();
+    void setTabOrderOfControls(DesignButton *legend);
+    // The 41 header images in the order ClearHeaderFrames walks them.
+    QList<solubility::HeaderImage *> headerImages() const;
     // MouseMove of the cell in row r, column c.
     void cellMouseMove(int row, int column);
     // The arrow keys on the cell in row r, column c: the neighbouring cell
@@ -49,6 +55,8 @@ private:
     std::array<solubility::HeaderImage *, solubility::kColumns> m_anionImages{};
     std::array<solubility::HeaderImage *, solubility::kRows> m_leftImages{};
     std::array<solubility::HeaderImage *, solubility::kRows> m_rightImages{};
+    // Each cell's row and column, for the events its filter sees.
+    QHash<const QObject *, std::pair<int, int>> m_cellPlaces;
 };
 
 } // namespace vielnis
