@@ -3,9 +3,9 @@
 // Small helpers shared by the benchmarks: repeat an action, report the median
 // and the spread in milliseconds.
 
+#include "app/windows.h"
 #include "shell/handbook_window.h"
 #include "shell/window_set.h"
-#include "shell/windows.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

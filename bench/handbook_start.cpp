@@ -3,9 +3,9 @@
 
 #include "first_paint.h"
 
+#include "app/windows.h"
 #include "shell/handbook_window.h"
 #include "shell/window_set.h"
-#include "shell/windows.h"
 
 #include <QApplication>
 

@@ -4,7 +4,7 @@
 #include "bench_util.h"
 
 #include "../tests/tour.h"
-#include "shell/windows.h"
+#include "app/windows.h"
 
 #include <QApplication>
 #include <QFile>

@@ -5,9 +5,9 @@
 
 #include "bench_util.h"
 
+#include "app/windows.h"
 #include "shell/handbook_window.h"
 #include "shell/window_set.h"
-#include "shell/windows.h"
 #include "solubility/header_image.h"
 #include "solubility/solubility_window.h"
 

@@ -4,9 +4,9 @@
 
 #include "bench_util.h"
 
+#include "app/windows.h"
 #include "shell/handbook_window.h"
 #include "shell/window_set.h"
-#include "shell/windows.h"
 
 #include <QApplication>
 #include <QDir>

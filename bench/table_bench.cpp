@@ -3,8 +3,8 @@
 
 #include "bench_util.h"
 
+#include "app/windows.h"
 #include "shell/window_set.h"
-#include "shell/windows.h"
 #include "table/table_window.h"
 
 #include <QApplication>

@@ -4,9 +4,9 @@
 // instead of quitting the test process, and small helpers to find widgets by
 // their design names.
 
+#include "app/windows.h"
 #include "shell/handbook_window.h"
 #include "shell/window_set.h"
-#include "shell/windows.h"
 
 #include <QAbstractItemView>
 #include <QApplication>

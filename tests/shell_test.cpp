@@ -12,6 +12,7 @@
 #include "table/modification_picker.h"
 
 #include <QAction>
+#include <QFile>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -162,6 +163,16 @@ private slots:
     void cleanup() {
         book.reset();
         Handbook::settle();
+    }
+
+    void identityNamesTheDesktopEntry() {
+        // Wayland compositors find the windows' name and icon through the
+        // desktop entry this id names.
+        setUpIdentity();
+        QCOMPARE(QCoreApplication::applicationName(), QStringLiteral("Vielnis"));
+        const QString entry = QGuiApplication::desktopFileName();
+        QVERIFY2(QFile::exists(QStringLiteral(VIELNIS_SOURCE_DIR "/data/%1.desktop").arg(entry)),
+                 qPrintable(entry));
     }
 
     void navigation_data() {

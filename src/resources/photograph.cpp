@@ -1,5 +1,6 @@
 // The bubble photograph, shaded pixel by pixel. This runs at build time only:
-// make_photographs writes the pictures as JPEG files that the program embeds.
+// make_photographs writes the pictures as the files the program embeds (raw
+// pixels at the plain resolution, JPEG at twice it).
 
 #include "resources/photograph.h"
 
@@ -394,8 +395,8 @@ QImage photograph(Picture picture, QSize deviceSize) {
     const float sy = float(deviceSize.height()) / logical.height() * enlarge;
     bubbleHeap(); // lay out the heap once, before any helper thread reads it
 
-    // The first window paints this at start-up: share the work between two
-    // threads when the machine has the cores for it.
+    // Every build shades four copies, the largest at twice the resolution:
+    // share the work between two threads when the machine has the cores.
     if (std::thread::hardware_concurrency() > 1 && image.height() > 4 * kBandRows) {
         std::thread helper([&] { shadePhotograph(image, sx, sy, 1, 2); });
         shadePhotograph(image, sx, sy, 0, 2);
