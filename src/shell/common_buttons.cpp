@@ -24,21 +24,19 @@ struct CommonLook {
     int top = kTop;
 };
 
-const CommonLook &lookOf(CommonButton kind) {
-    static const CommonLook looks[] = {
-        {"<~", 9.75, 510, texts::kBack, 120},
-        {"-", 15.75, 255, texts::kMinimise},
-        {"x", 9.75, 255, texts::kExit},
-        {"", 9.75, 510, texts::kLegend, 120, 480},
-    };
-    return looks[int(kind)];
-}
+// By CommonButton.
+constexpr CommonLook kLooks[] = {
+    {"<~", 9.75, 510, texts::kBack, 120},
+    {"-", 15.75, 255, texts::kMinimise},
+    {"x", 9.75, 255, texts::kExit},
+    {"", 9.75, 510, texts::kLegend, 120, 480},
+};
 
 } // namespace
 
 DesignButton *makeCommonButton(HandbookWindow &window, const char *name, CommonButton kind,
                                int leftTwips) {
-    const CommonLook &look = lookOf(kind);
+    const CommonLook &look = kLooks[int(kind)];
     auto *button = new DesignButton(window.client());
     button->setObjectName(QString::fromLatin1(name));
     button->setText(QString::fromUtf8(look.caption));
