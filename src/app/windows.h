@@ -1,5 +1,6 @@
 #pragma once
 
+// Starting the handbook takes the application set-up as well.
 #include "shell/application.h"
 
 namespace vielnis {

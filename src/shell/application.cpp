@@ -1,5 +1,6 @@
 #include "shell/application.h"
 
+#include "resources/embedded.h"
 #include "shell/design_fonts.h"
 #include "shell/design_palette.h"
 #include "shell/version.h"
@@ -47,7 +48,7 @@ void setUpIdentity() {
 }
 
 void setUpLanguage() {
-    loadEmbeddedTranslations();
+    resources::registerEmbeddedTranslations();
     QLocale::setDefault(QLocale(QLocale::Latvian, QLocale::Latvia));
     auto *translator = new QTranslator(QCoreApplication::instance());
     if (translator->load(QStringLiteral(":/i18n/qtbase_lv.qm")))

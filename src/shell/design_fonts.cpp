@@ -28,10 +28,6 @@ QString registerFont(const QString &path) {
 
 } // namespace
 
-void loadEmbeddedTranslations() {
-    resources::registerEmbeddedTranslations();
-}
-
 void loadEmbeddedResources() {
     static bool loaded = false;
     if (loaded)

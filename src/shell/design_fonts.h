@@ -20,8 +20,6 @@ struct FontSpec {
 // Makes the embedded fonts, photographs and translations available. Call
 // once before any window is built.
 void loadEmbeddedResources();
-// Makes only the embedded translations available; needs no display.
-void loadEmbeddedTranslations();
 
 // The font as designed. The size is set in pixels (points at 96 dpi), so text
 // keeps its designed size whatever dpi the display claims.

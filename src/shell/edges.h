@@ -7,14 +7,9 @@
 
 namespace vielnis {
 
-// The classic two-pixel three-dimensional edges of fields and buttons,
-// drawn with plain fills (much cheaper than styled lines).
-namespace edge {
-inline const QColor &kHighlight = palette::kHighlight;
-inline const QColor &kLight = palette::kFace;
-inline const QColor &kShadow = palette::kShadow;
-inline const QColor &kDarkShadow = palette::kDarkShadow;
-} // namespace edge
+// The classic two-pixel three-dimensional edges of fields and buttons, in
+// the palette's greys, are drawn with plain fills (much cheaper than styled
+// lines).
 
 // One-pixel frame: top and left in one colour, bottom and right in another.
 inline void drawFrame(QPainter &painter, const QRect &r, const QColor &topLeft,
@@ -27,14 +22,14 @@ inline void drawFrame(QPainter &painter, const QRect &r, const QColor &topLeft,
 
 // A sunken edge, as around text fields, or a pressed button.
 inline void drawSunkenEdge(QPainter &painter, const QRect &r) {
-    drawFrame(painter, r, edge::kShadow, edge::kHighlight);
-    drawFrame(painter, r.adjusted(1, 1, -1, -1), edge::kDarkShadow, edge::kLight);
+    drawFrame(painter, r, palette::kShadow, palette::kHighlight);
+    drawFrame(painter, r.adjusted(1, 1, -1, -1), palette::kDarkShadow, palette::kFace);
 }
 
 // A raised edge, as around a button at rest.
 inline void drawRaisedEdge(QPainter &painter, const QRect &r) {
-    drawFrame(painter, r, edge::kHighlight, edge::kDarkShadow);
-    drawFrame(painter, r.adjusted(1, 1, -1, -1), edge::kLight, edge::kShadow);
+    drawFrame(painter, r, palette::kHighlight, palette::kDarkShadow);
+    drawFrame(painter, r.adjusted(1, 1, -1, -1), palette::kFace, palette::kShadow);
 }
 
 } // namespace vielnis

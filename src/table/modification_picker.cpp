@@ -143,7 +143,7 @@ void ModificationPicker::paintEvent(QPaintEvent *) {
     if (!m_dropButtonShown)
         return;
     const QRect button = dropButtonRect();
-    painter.fillRect(button, edge::kLight);
+    painter.fillRect(button, palette::kFace);
     drawRaisedEdge(painter, button);
     // A small black triangle pointing down.
     const QPointF centre = QRectF(button).center();
