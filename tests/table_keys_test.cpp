@@ -328,8 +328,7 @@ private slots:
                                    "un formula: C\n"
                                    "Krāsa: Tumšpelēka\n"
                                    "Agregātstāvoklis: Cieta viela\n"
-                                   "Kušanas t°C: 3527\n"
-                                   "Viršanas t°C: 4027\n"
+                                   "Sublimācijas t°C: 3825\n"
                                    "Blīvums (293K) g/cm³: 2,265";
     }
     void copy() {

@@ -211,6 +211,8 @@ private slots:
         QTest::addColumn<QStringList>("states"); // cell texts, "!" marks red
         QTest::addColumn<QString>("oxides");     // letter per cell, "." white
         QTest::addColumn<QStringList>("pickerList");
+        // The melting row: shown, or hidden because the substance sublimes.
+        QTest::addColumn<bool>("meltingShown");
 
         QTest::newRow("H") << "H" << QStringList{"Text1=Ūdeņradis",
                                                  "Text2=Gāze",
@@ -230,7 +232,7 @@ private slots:
                                                  "txtFru1=H",
                                                  "txtFru2=2",
                                                  "Combo1=Ūdeņradis"}
-                           << QStringList{"-1", "+1!"} << ".A" << QStringList{};
+                           << QStringList{"-1", "+1!"} << ".A" << QStringList{} << true;
         QTest::newRow("B") << "B"
                            << QStringList{"Text1=Bors",
                                           "Text14=5",
@@ -239,7 +241,7 @@ private slots:
                                           "Text15=Arābu būrak - boraks",
                                           "Text10=1808",
                                           "Text12=0,0009",
-                                          "Text7=0,049",
+                                          "Text7=0,018",
                                           "Text11=2,04",
                                           "Text9=1,17",
                                           "Text2=Cieta viela",
@@ -249,7 +251,7 @@ private slots:
                                           "Text8=Pelēkmelna",
                                           "txtFru1=B",
                                           "Combo1=Bors (kristāliskais)"}
-                           << QStringList{"-3", "+3!"} << ".S" << QStringList{};
+                           << QStringList{"-3", "+3!"} << ".S" << QStringList{} << true;
         QTest::newRow("C") << "C"
                            << QStringList{"Text1=Ogleklis",
                                           "Text14=6",
@@ -262,14 +264,13 @@ private slots:
                                           "Text11=2,55",
                                           "Text9=0,91",
                                           "Text2=Cieta viela",
-                                          "Text5=3527",
-                                          "Text4=4027",
+                                          "Text4=3825",
                                           "Text6=2,265",
                                           "Text8=Tumšpelēka",
                                           "txtFru1=C",
                                           "Combo1=Grafīts"}
                            << QStringList{"-4!", "+2", "+4!"} << "..S"
-                           << QStringList{"Grafīts", "Dimants", "Karbīns", "Fullerēni"};
+                           << QStringList{"Grafīts", "Dimants", "Karbīns", "Fullerēni"} << false;
         QTest::newRow("Ne") << "Ne"
                             << QStringList{"Text1=Neons",
                                            "Text14=10",
@@ -286,7 +287,7 @@ private slots:
                                            "Text8=Bezkrāsains",
                                            "txtFru1=Ne",
                                            "Combo1=Neons"}
-                            << QStringList{} << "" << QStringList{};
+                            << QStringList{} << "" << QStringList{} << true;
         QTest::newRow("Fe") << "Fe"
                             << QStringList{"Text1=Dzelzs",
                                            "Text14=26",
@@ -305,7 +306,7 @@ private slots:
                                            "Text8=Sudrabaini balta",
                                            "txtFru1=Fe",
                                            "Combo1=Dzelzs"}
-                            << QStringList{"+2", "+3!", "+6"} << "BAS" << QStringList{};
+                            << QStringList{"+2", "+3!", "+6"} << "BAS" << QStringList{} << true;
         QTest::newRow("N") << "N"
                            << QStringList{"Text1=Slāpeklis",
                                           "Text14=7",
@@ -326,7 +327,7 @@ private slots:
                                           "txtFru2=2",
                                           "Combo1=Slāpeklis"}
                            << QStringList{"-3!", "+1", "+2", "+3", "+4", "+5!"} << "...SSS"
-                           << QStringList{};
+                           << QStringList{} << true;
         QTest::newRow("Fm") << "Fm"
                             << QStringList{"Text1=Fermijs",
                                            "Text14=100",
@@ -339,7 +340,7 @@ private slots:
                                            "Text5=1527",
                                            "txtFru1=Fm",
                                            "Combo1=Fermijs"}
-                            << QStringList{"+2", "+3!"} << ".B" << QStringList{};
+                            << QStringList{"+2", "+3!"} << ".B" << QStringList{} << true;
         QTest::newRow("Ds") << "Ds"
                             << QStringList{"Text1=Darmštadtijs",
                                            "Text14=110",
@@ -349,11 +350,11 @@ private slots:
                                            "Text10=1994",
                                            "txtFru1=Ds",
                                            "Combo1=Darmštadtijs"}
-                            << QStringList{} << "" << QStringList{};
+                            << QStringList{} << "" << QStringList{} << true;
         QTest::newRow("Uuh") << "Uuh"
-                             << QStringList{"Text1=Ununheksijs", "Text14=116", "Text10=1999",
+                             << QStringList{"Text1=Ununheksijs", "Text14=116", "Text10=2000",
                                             "txtFru1=Uuh", "Combo1=Ununheksijs"}
-                             << QStringList{} << "" << QStringList{};
+                             << QStringList{} << "" << QStringList{} << true;
     }
     void elementClick() {
         QFETCH(QString, symbol);
@@ -361,6 +362,7 @@ private slots:
         QFETCH(QStringList, states);
         QFETCH(QString, oxides);
         QFETCH(QStringList, pickerList);
+        QFETCH(bool, meltingShown);
 
         // Something else first, so nothing of it may remain.
         clickElement("N");
@@ -389,8 +391,32 @@ private slots:
                                                       : kWhite;
             QCOMPARE(oxide->background(), background);
         }
-        QVERIFY(field("Text5")->isVisible());
+        QCOMPARE(field("Text5")->isVisible(), meltingShown);
+        QCOMPARE(book->find<QLabel>(WindowId::Form2, "Label7")->isVisible(), meltingShown);
         QVERIFY(field("Text4")->isVisible());
+        QCOMPARE(book->find<QLabel>(WindowId::Form2, "Label6")->text(),
+                 meltingShown ? QStringLiteral("Viršanas t°C")
+                              : QStringLiteral("Sublimācijas t°C"));
+    }
+
+    // The characteristic state is the one shown in red: americium's +3,
+    // nobelium's +2 (the one actinide whose stable state is +2).
+    void characteristicStates_data() {
+        QTest::addColumn<QString>("symbol");
+        QTest::addColumn<QStringList>("states"); // "!" marks red
+        QTest::newRow("Am") << "Am" << QStringList{"+2", "+3!", "+4", "+5", "+6"};
+        QTest::newRow("No") << "No" << QStringList{"+2!", "+3"};
+    }
+    void characteristicStates() {
+        QFETCH(QString, symbol);
+        QFETCH(QStringList, states);
+        clickElement(symbol);
+        for (int n = 1; n <= 6; ++n) {
+            const QString state = states.value(n - 1);
+            FieldBox *cell = field(QStringLiteral("Pakape%1").arg(n));
+            QCOMPARE(cell->text(), QString(state).remove('!'));
+            QCOMPARE(cell->textColour(), state.endsWith('!') ? kRed : kYellow);
+        }
     }
 
     void edgeRecords() {
@@ -399,12 +425,11 @@ private slots:
         QCOMPARE(picker()->value(), QStringLiteral("Skābeklis"));
         QCOMPARE(text("Text4"), QStringLiteral("-182,961"));
         QCOMPARE(text("txtFru2"), QStringLiteral("2"));
-        // Krypton: states, none red, no letters.
+        // Krypton: its one known state (KrF2), not red, no letter.
         clickElement("Kr");
         QCOMPARE(text("Pakape1"), QStringLiteral("+2"));
-        QCOMPARE(text("Pakape2"), QStringLiteral("+4"));
+        QCOMPARE(text("Pakape2"), QString());
         QCOMPARE(field("Pakape1")->textColour(), kYellow);
-        QCOMPARE(field("Pakape2")->textColour(), kYellow);
         QCOMPARE(field("Apz1")->background(), kWhite);
         // Lanthanum: "+3" yellow over "B" on cyan.
         clickElement("La");
@@ -441,7 +466,7 @@ private slots:
 
         const QStringList whitePhosphorus{"277",         "44,2", "1,82",
                                           "Bezkrāsains", "4",    "Viršanas t°C"};
-        const QStringList graphite{"4027", "3527", "2,265", "Tumšpelēka", "", "Viršanas t°C"};
+        const QStringList graphite{"3825", "", "2,265", "Tumšpelēka", "", "Sublimācijas t°C"};
         const QStringList diamond{"", "", "3,515", "Bezkrāsains", "", "Viršanas t°C"};
         QTest::newRow("P first") << "P" << QStringList{} << whitePhosphorus << true;
         QTest::newRow("red phosphorus")
@@ -457,7 +482,10 @@ private slots:
         QTest::newRow("yellow arsenic")
             << "As" << QStringList{"choose:Dzeltenais arsēns"}
             << QStringList{"", "", "2,0", "Dzeltena", "", "Viršanas t°C"} << true;
+        QTest::newRow("C first, graphite sublimes") << "C" << QStringList{} << graphite << false;
         QTest::newRow("diamond") << "C" << QStringList{"choose:Dimants"} << diamond << true;
+        QTest::newRow("graphite again after diamond")
+            << "C" << QStringList{"choose:Dimants", "choose:Grafīts"} << graphite << false;
         QTest::newRow("fullerenes")
             << "C" << QStringList{"choose:Fullerēni"}
             << QStringList{"", "", "1,7", "Melna", "60", "Viršanas t°C"} << true;
@@ -476,7 +504,7 @@ private slots:
             << QStringList{"-111,9", "-192,7", "0,00214", "Zilgana", "3", "Viršanas t°C"} << true;
         // Another element's modification is not this element's substance.
         QTest::newRow("ozone typed with carbon")
-            << "C" << QStringList{"type:Ozons"} << graphite << true;
+            << "C" << QStringList{"type:Ozons"} << graphite << false;
         QTest::newRow("red phosphorus typed with carbon")
             << "C" << QStringList{"choose:Dimants", "type:Sarkanais fosfors"} << diamond << true;
         // Typing completes to the first entry that starts with the text.

@@ -6,24 +6,40 @@ namespace {
 
 // The 114 elements of the periodic table window, in order of atomic number. Every value is
 // the display text of the details panel. Where the values come from, kind by kind:
+// - names: the Latvian names of the elements as Latvian school chemistry writes them
+//   (Lorensijs after E. Lawrence); 112, 114 and 116 carry the systematic names of the time
+//   (Ununbijs, Ununkvadijs, Ununheksijs), as the table's own symbols Uub, Uuq and Uuh do;
 // - relative atomic masses: the IUPAC 2001 standard atomic weights with the uncertainty of
 //   the last digits; for elements without a standard weight, the mass (or, in brackets, the
 //   mass number) of the longest-lived isotope; zinc keeps the older 65,39(2);
 // - electron configurations: the NIST ground-state configurations;
-// - melting and boiling points: the CRC Handbook of Chemistry and Physics; helium's melting
-//   point is the one school tables give, under about 2,5 MPa (helium does not solidify at
-//   normal pressure), and francium's 27 °C is an older estimate;
+// - origins of the names: the words the names were formed from, and the people and places
+//   they honour (radon is named after radium, berkelium after Berkeley);
+// - years of discovery: the Blue Obelisk data and the CRC Handbook of Chemistry and
+//   Physics; fermium keeps 1952, the year of the test explosion in whose debris it was
+//   found, and element 116 has 2000, the Dubna discovery (the 1999 claim from Berkeley was
+//   withdrawn in 2001);
+// - melting and boiling points: the CRC Handbook; helium's melting point is the one school
+//   tables give, under about 2,5 MPa (helium does not solidify at normal pressure), and
+//   francium's 27 °C is an older estimate; where a modification sublimes, its sublimation
+//   point (graphite 3825 °C, CRC) stands in the boiling row;
 // - densities: the CRC Handbook, solids and liquids at 20 °C, gases at 0 °C and
 //   101,325 kPa;
 // - abundances in the Earth's crust: the CRC Handbook's mean composition of the continental
 //   crust, by mass; the school tables' 0,90 % for hydrogen (the crust with its water) and
 //   6,14 % for iron are kept;
+// - contents of the human body: J. Emsley, The Elements (3rd ed., Clarendon Press, Oxford,
+//   1998), grams in a 70 kg body, as its table gives them (the same figures stand in
+//   Emsley's Nature's Building Blocks); every element of the column follows that table;
 // - electronegativities: the revised Pauling values (A. L. Allred, 1961);
 // - atomic radii: the calculated atomic radii of the school wall chart of the periodic
 //   table (H 0,79 Å, He 0,49 Å, Na 2,23 Å), not covalent or metallic radii;
-// - contents of the human body: J. Emsley, Nature's Building Blocks (Oxford University
-//   Press, 2001), grams in a 70 kg body; boron keeps an older 0,049 g, and the figures for
-//   Cr, Co, Mo, Sn, I, Cs and U are older ones not yet checked against that book.
+// - states, at 0 °C and 101,3 kPa, and colours of the simple substances: the usual
+//   descriptions of school handbooks, in the handbook's own words;
+// - oxidation states, the characteristic ones marked, and the character of their oxides:
+//   the usual choice of school tables; krypton shows only +2 (KrF2; KrF4 was never
+//   confirmed), americium has +3 marked and nobelium +2, after N. N. Greenwood and
+//   A. Earnshaw, Chemistry of the Elements (2nd ed., 1997).
 // Members left out are not given for that element. Carbon, oxygen, phosphorus, sulphur,
 // arsenic and tin take their simple-substance values from their modifications.
 constexpr ElementRecord kElements[] = {
@@ -116,7 +132,7 @@ constexpr ElementRecord kElements[] = {
         .nameOrigin = "Arābu būrak - boraks",
         .discovery = "1808",
         .crust = "0,0009",
-        .body = "0,049",
+        .body = "0,018",
         .electronegativity = "2,04",
         .radius = "1,17",
         .state = "Cieta viela",
@@ -487,7 +503,7 @@ constexpr ElementRecord kElements[] = {
         .nameOrigin = "Gr. chrōma - krāsa",
         .discovery = "1797",
         .crust = "0,0102",
-        .body = "0,0063",
+        .body = "0,014",
         .electronegativity = "1,66",
         .radius = "1,85",
         .state = "Cieta viela",
@@ -547,7 +563,7 @@ constexpr ElementRecord kElements[] = {
         .nameOrigin = "Vācu Kobold - kalnu gars",
         .discovery = "XVIII gs.",
         .crust = "0,0025",
-        .body = "0,0014",
+        .body = "0,003",
         .electronegativity = "1,88",
         .radius = "1,67",
         .state = "Cieta viela",
@@ -734,7 +750,7 @@ constexpr ElementRecord kElements[] = {
         .boiling = "-153,41",
         .density = "0,003733",
         .colour = "Bezkrāsains",
-        .oxidation = "+2 +4",
+        .oxidation = "+2",
     },
     {
         .symbol = "Rb",
@@ -843,7 +859,7 @@ constexpr ElementRecord kElements[] = {
         .nameOrigin = "Gr. molybdos - svins",
         .discovery = "1778",
         .crust = "0,00012",
-        .body = "0,007",
+        .body = "0,005",
         .electronegativity = "2,16",
         .radius = "2,01",
         .state = "Cieta viela",
@@ -996,7 +1012,7 @@ constexpr ElementRecord kElements[] = {
         .nameOrigin = "Lat. stannum - alva",
         .discovery = "no senatnes",
         .crust = "0,00023",
-        .body = "0,014",
+        .body = "0,02",
         .electronegativity = "1,96",
         .radius = "1,72",
         .state = "Cieta viela",
@@ -1053,7 +1069,7 @@ constexpr ElementRecord kElements[] = {
         .nameOrigin = "Gr. iōdēs - violets",
         .discovery = "1811",
         .crust = "4,5 · 10^(-5)",
-        .body = "0,014",
+        .body = "0,02",
         .electronegativity = "2,66",
         .radius = "1,32",
         .state = "Cieta viela",
@@ -1094,7 +1110,7 @@ constexpr ElementRecord kElements[] = {
         .nameOrigin = "Lat. caesius - debeszils",
         .discovery = "1860",
         .crust = "0,0003",
-        .body = "0,0014",
+        .body = "0,006",
         .electronegativity = "0,79",
         .radius = "3,34",
         .state = "Cieta viela",
@@ -1683,7 +1699,7 @@ constexpr ElementRecord kElements[] = {
         .name = "Radons",
         .mass = "222,018",
         .configuration = "[Xe] 4f(14) 5d(10) 6s(2) 6p(6)",
-        .nameOrigin = "Lat. radius - stars",
+        .nameOrigin = "Nosaukts pēc rādija (lat. radius - stars)",
         .discovery = "1898",
         .crust = "4 · 10^(-17)",
         .electronegativity = "2,2",
@@ -1791,7 +1807,7 @@ constexpr ElementRecord kElements[] = {
         .nameOrigin = "Nosaukts pēc planētas Urāna",
         .discovery = "1789",
         .crust = "0,00027",
-        .body = "0,00007",
+        .body = "0,0001",
         .electronegativity = "1,38",
         .state = "Cieta viela",
         .melting = "1135",
@@ -1849,7 +1865,7 @@ constexpr ElementRecord kElements[] = {
         .boiling = "2607",
         .density = "13,67",
         .colour = "Sudrabaini balta",
-        .oxidation = "+2 +3 +4! +5 +6",
+        .oxidation = "+2 +3! +4 +5 +6",
         .oxides = ".BB.A",
     },
     {
@@ -1875,7 +1891,7 @@ constexpr ElementRecord kElements[] = {
         .name = "Berklijs",
         .mass = "247,070",
         .configuration = "[Rn] 5f(9) 7s(2)",
-        .nameOrigin = "Par godu pilsētai Berklijai (ASV)",
+        .nameOrigin = "Par godu pilsētai Bērklijai (ASV)",
         .discovery = "1949",
         .electronegativity = "1,3",
         .state = "Cieta viela",
@@ -1953,13 +1969,13 @@ constexpr ElementRecord kElements[] = {
         .electronegativity = "1,3",
         .state = "Cieta viela",
         .melting = "827",
-        .oxidation = "+2 +3!",
+        .oxidation = "+2! +3",
         .oxides = ".B",
     },
     {
         .symbol = "Lr",
         .number = 103,
-        .name = "Lurensijs",
+        .name = "Lorensijs",
         .mass = "262,110",
         .configuration = "[Rn] 5f(14) 7s(2) 7p(1)",
         .nameOrigin = "Nosaukts par godu    E. Lorensam",
@@ -2050,7 +2066,7 @@ constexpr ElementRecord kElements[] = {
     {
         .symbol = "Uub",
         .number = 112,
-        .name = "Ununbinijs",
+        .name = "Ununbijs",
         .mass = "285",
         .discovery = "1996",
     },
@@ -2065,7 +2081,7 @@ constexpr ElementRecord kElements[] = {
         .symbol = "Uuh",
         .number = 116,
         .name = "Ununheksijs",
-        .discovery = "1999",
+        .discovery = "2000",
     },
 };
 

@@ -6,11 +6,14 @@ namespace {
 
 using enum TemperatureRows;
 
-// Each element's modifications stand together, in picker order.
+// Each element's modifications stand together, in picker order. Temperatures and densities
+// are the CRC Handbook's. Graphite does not melt at normal pressure: it sublimes at about
+// 3825 °C, so, like red and black phosphorus, it shows the sublimation row with the melting
+// row hidden.
 constexpr ModificationRecord kModifications[] = {
     {"Skābeklis", "O", "-182,961", "-218,81", "0,0014329", "Bezkrāsains", "2", Normal},
     {"Ozons", "O", "-111,9", "-192,7", "0,00214", "Zilgana", "3", Normal},
-    {"Grafīts", "C", "4027", "3527", "2,265", "Tumšpelēka", "", Normal},
+    {"Grafīts", "C", "3825", "", "2,265", "Tumšpelēka", "", Sublimation},
     {"Dimants", "C", "", "", "3,515", "Bezkrāsains", "", Normal},
     {"Karbīns", "C", "", "", "2", "Melna", "", Normal},
     {"Fullerēni", "C", "", "", "1,7", "Melna", "60", Normal},
