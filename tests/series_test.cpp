@@ -144,7 +144,7 @@ private slots:
         QCOMPARE(label(WindowId::Form3, "Label5")->text(),
                  QString("elektroda standartpotenciāls (E°) ir"));
         QCOMPARE(label(WindowId::Form3, "Label4")->text(),
-                 QString("METĀLU ELEKTROĶĪMISKA SPRIEGUMU RINDA"));
+                 QString("METĀLU ELEKTROĶĪMISKĀ SPRIEGUMU RINDA"));
         QVERIFY(window->windowFlags() & Qt::FramelessWindowHint);
     }
 
@@ -180,7 +180,9 @@ private slots:
         QTest::newRow("Hg") << QStringList{"Hg"} << "Hg|2|2+| / Hg||+ 0,796 V";
         QTest::newRow("Cu") << QStringList{"Cu"} << "Cu||2+| / Cu||+ 0,338 V";
         QTest::newRow("Al") << QStringList{"Al"} << "Al||3+| / Al||- 1,700 V";
-        QTest::newRow("Au") << QStringList{"Au"} << "Au||3+| / Au||+ 1,691 V";
+        QTest::newRow("Au") << QStringList{"Au"} << "Au||3+| / Au||+ 1,498 V";
+        QTest::newRow("Pt") << QStringList{"Pt"} << "Pt||2+| / Pt||+ 1,188 V";
+        QTest::newRow("Na") << QStringList{"Na"} << "Na||+| / Na||- 2,714 V";
         QTest::newRow("Li") << QStringList{"Li"} << "Li||+| / Li||- 3,045 V";
         QTest::newRow("Mg") << QStringList{"Mg"} << "Mg||2+| / Mg||- 2,370 V";
         QTest::newRow("Cr") << QStringList{"Cr"} << "Cr||2+| / Cr||- 0,852 V";
@@ -234,7 +236,7 @@ private slots:
         QTest::newRow("Cu") << "Cu"
                             << "+ 0,338 V";
         QTest::newRow("Au") << "Au"
-                            << "+ 1,691 V";
+                            << "+ 1,498 V";
     }
     void metalSentenceSpacing() {
         QFETCH(QString, symbol);
@@ -449,7 +451,7 @@ private slots:
             {"Te", "Te", "Telūra relatīvā elektronegativitāte (pēc L. Polinga) ir 2.10"},
             {"eAs", "As", "Arsēna relatīvā elektronegativitāte (pēc L. Polinga) ir 2.18"},
             {"P", "P", "Fosfora relatīvā elektronegativitāte (pēc L. Polinga) ir 2.19"},
-            {"H", "H", "Ūdenraža relatīvā elektronegativitāte (pēc L. Polinga) ir 2.20"},
+            {"H", "H", "Ūdeņraža relatīvā elektronegativitāte (pēc L. Polinga) ir 2.20"},
             {"At", "At", "Astata relatīvā elektronegativitāte (pēc L. Polinga) ir 2.20"},
             {"C", "C", "Oglekļa relatīvā elektronegativitāte (pēc L. Polinga) ir 2.55"},
             {"Se", "Se", "Selēna relatīvā elektronegativitāte (pēc L. Polinga) ir 2.55"},
@@ -693,7 +695,7 @@ private slots:
         metals("and manganese left of chromium", QStringList(9, "Left") << "Return", "Mn", "Mn",
                "Mn||2+| / Mn||- 1,192 V");
         metals("the right end stays", QStringList(9, "Right") << "Return", "Au", "Au",
-               "Au||3+| / Au||+ 1,691 V");
+               "Au||3+| / Au||+ 1,498 V");
         metals("the left end stays", QStringList(25, "Left") << "Space", "Li", "Li",
                "Li||+| / Li||- 3,045 V");
         metals("a choice, then away and back", {"Right", "Return", "Left", "Left"}, "Pb", "Cu",

@@ -1,6 +1,7 @@
 #include "series/metal_series_window.h"
 
 #include "series/symbol_label.h"
+#include "shell/shared_texts.h"
 
 #include <QFontMetricsF>
 #include <QtMath>
@@ -40,7 +41,7 @@ const Metal kMetals[] = {
     {{"Ba", "Ba", {1800, kTop, kSide, kSide}}, "- 2,905 V", "2+"},
     {{"Sr", "Sr", {2160, kTop, kSide, kSide}}, "- 2,888 V", "2+"},
     {{"Ca", "Ca", {2520, kTop, kSide, kSide}}, "- 2,864 V", "2+"},
-    {{"Na", "Na", {2880, kTop, kSide, kSide}}, "- 2,771 V", "+"},
+    {{"Na", "Na", {2880, kTop, kSide, kSide}}, "- 2,714 V", "+"},
     {{"Mg", "Mg", {3240, kTop, kWide, kSide}}, "- 2,370 V", "2+"},
     {{"Be", "Be", {3720, kTop, kSide, kSide}}, "- 1,847 V", "2+"},
     {{"Al", "Al", {4080, kTop, kSide, kSide}}, "- 1,700 V", "3+"},
@@ -58,8 +59,8 @@ const Metal kMetals[] = {
     {{"Cu", "Cu", {8280, kTop, kSide, kSide}}, "+ 0,338 V", "2+"},
     {{"Hg", "Hg", {8640, kTop, kSide, kSide}}, "+ 0,796 V", "2+", "2"},
     {{"Ag", "Ag", {9000, kTop, kSide, kSide}}, "+ 0,799 V", "+"},
-    {{"Pt", "Pt", {9360, kTop, kSide, kSide}}, "+ 0,963 V", "2+"},
-    {{"Au", "Au", {9720, kTop, kSide, kSide}}, "+ 1,691 V", "3+"},
+    {{"Pt", "Pt", {9360, kTop, kSide, kSide}}, "+ 1,188 V", "2+"},
+    {{"Au", "Au", {9720, kTop, kSide, kSide}}, "+ 1,498 V", "3+"},
 };
 // clang-format on
 
@@ -68,9 +69,7 @@ constexpr const char *kSelectedOnOpening = "H";
 
 const char *const kCoupleSeparator = " / ";
 
-// Spelt as the window has always spelt it, which is not quite the start
-// window's entry for it.
-const SeriesLook kLook{"METĀLU ELEKTROĶĪMISKA SPRIEGUMU RINDA",
+const SeriesLook kLook{texts::kMetalSeriesHeading,
                        {1680, 360, 7695, 375},
                        {{
                            {120, 1680, 10440, 1680},

@@ -24,7 +24,7 @@ const Nonmetal kNonmetals[] = {
     {{"Te", "Te", at(2760)}, "Telūra relatīvā elektronegativitāte (pēc L. Polinga) ir 2.10"},
     {{"eAs", "As", at(3240)}, "Arsēna relatīvā elektronegativitāte (pēc L. Polinga) ir 2.18"},
     {{"P", "P", at(3720)}, "Fosfora relatīvā elektronegativitāte (pēc L. Polinga) ir 2.19"},
-    {{"H", "H", at(4200)}, "Ūdenraža relatīvā elektronegativitāte (pēc L. Polinga) ir 2.20"},
+    {{"H", "H", at(4200)}, "Ūdeņraža relatīvā elektronegativitāte (pēc L. Polinga) ir 2.20"},
     {{"At", "At", at(4680)}, "Astata relatīvā elektronegativitāte (pēc L. Polinga) ir 2.20"},
     {{"C", "C", at(5160)}, "Oglekļa relatīvā elektronegativitāte (pēc L. Polinga) ir 2.55"},
     {{"Se", "Se", at(5640)}, "Selēna relatīvā elektronegativitāte (pēc L. Polinga) ir 2.55"},

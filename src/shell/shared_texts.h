@@ -26,6 +26,7 @@ inline constexpr const char *kAbout = "Par programmu";
 
 // Section headings: the start window's entries and the sections' titles.
 inline constexpr const char *kPeriodicTableHeading = "ĶĪMISKO ELEMENTU PERIODISKĀ TABULA";
+inline constexpr const char *kMetalSeriesHeading = "METĀLU ELEKTROĶĪMISKĀ SPRIEGUMU RINDA";
 inline constexpr const char *kNonmetalSeriesHeading = "NEMETĀLU ELEKTRONEGATIVITĀTES RINDA";
 inline constexpr const char *kAcidSeriesHeading = "SKĀBJU AKTIVITĀTES RINDA";
 

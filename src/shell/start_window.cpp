@@ -57,7 +57,7 @@ const Entry kEntries[] = {
      "lbl_MAR",
      {480, 2760, 615, 495},
      {1320, 2760, 3255, 615},
-     "METĀLU ELEKTROĶĪMISKĀ SPRIEGUMU RINDA",
+     texts::kMetalSeriesHeading,
      Picture::ArrowBlueSquares,
      WindowId::Form3,
      Hover::ResetFirst},
