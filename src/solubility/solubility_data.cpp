@@ -42,7 +42,11 @@ const std::array<Anion, kColumns> kAnions = {{
     {{"CH3COO", "-"}, "CH3COO"},
 }};
 
-// The marks by row and column; "" is the water cell.
+// The marks by row and column; "" is the water cell. A salt's mark follows
+// the legend's limits (M: 0,001 g to 1 g in 100 g of water) applied to its
+// solubility at about 20 °C in the CRC Handbook of Chemistry and Physics:
+// MgCO3 0,01 to 0,04 g, CuF2 0,075 g, PbI2 0,076 g, PbSO4 0,004 g, so all
+// four are slightly soluble.
 const char *const kGrid[kRows][kColumns] = {
     // OH-  NO3-  F-   Cl-  Br-  I-   S2-  SO32- SO42- CO32- PO43- SiO32- CH3COO-
     {"", "00", "Š", "Š", "Š", "Š", "Š", "ŠS", "00", "ŠS", "Š", "N", "Š"}, // H+
@@ -52,10 +56,10 @@ const char *const kGrid[kRows][kColumns] = {
     {"-", "Š", "Š", "N", "N", "N", "N", "N", "M", "N", "N", "-", "Š"},    // Ag+
     {"Š", "Š", "M", "Š", "Š", "Š", "Š", "N", "N", "N", "N", "N", "Š"},    // Ba2+
     {"M", "Š", "N", "Š", "Š", "Š", "Š", "M", "M", "N", "N", "N", "Š"},    // Ca2+
-    {"N", "Š", "M", "Š", "Š", "Š", "Š", "M", "Š", "N", "N", "N", "Š"},    // Mg2+
+    {"N", "Š", "M", "Š", "Š", "Š", "Š", "M", "Š", "M", "N", "N", "Š"},    // Mg2+
     {"N", "Š", "M", "Š", "Š", "Š", "N", "N", "Š", "N", "N", "N", "Š"},    // Zn2+
-    {"N", "Š", "Š", "Š", "Š", "-", "N", "N", "Š", "-", "N", "N", "Š"},    // Cu2+
-    {"N", "Š", "M", "M", "M", "N", "N", "N", "N", "N", "N", "N", "Š"},    // Pb2+
+    {"N", "Š", "M", "Š", "Š", "-", "N", "N", "Š", "-", "N", "N", "Š"},    // Cu2+
+    {"N", "Š", "M", "M", "M", "M", "N", "N", "M", "N", "N", "N", "Š"},    // Pb2+
     {"N", "Š", "M", "Š", "Š", "Š", "N", "N", "Š", "N", "N", "N", "Š"},    // Fe2+
     {"N", "Š", "N", "Š", "Š", "-", "+", "+", "Š", "+", "N", "N", "Š"},    // Fe3+
     {"N", "Š", "M", "Š", "Š", "Š", "+", "+", "Š", "+", "N", "N", "M"},    // Al3+
