@@ -57,7 +57,7 @@ private slots:
         row("back", 2, "", "CmdPreview", "Atpakaļ!");
         row("mass field", 2, "", "Text3", "Atommasa");
         row("origin field", 2, "", "Text15", "Elementa  nosaukuma izcelsme");
-        row("picker", 2, "", "Combo1", "Vienkāršas vielas nosaukums");
+        row("picker", 2, "", "Combo1", "Vienkāršās vielas nosaukums");
         row("oxide cell", 2, "", "Apz2", "Oksīda un oksīda hidrāta raksturs 2");
         row("boiling row", 2, "Fe", "Text4", "Viršanas t°C");
         row("sublimation row", 2, "As", "Text4", "Sublimācijas t°C");

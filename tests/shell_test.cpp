@@ -374,7 +374,7 @@ private slots:
             shown << menu->text() + ": " + items.join(" | ");
         }
         QCOMPARE(shown, (QStringList{"&Komanda: Atpakaļ! | Minimizēt! | - | Izi&et!",
-                                     "&Ziņas: Apzīmējumi | - | Veroruvi Didaruviraz | - | "
+                                     "&Ziņas: Apzīmējumi | - | D. Mendeļejevs | - | "
                                      "Par autoriem | Pa&līgs"}));
         auto *quit = table->findChild<QAction *>("cmdIzietImt");
         QCOMPARE(quit->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Q));

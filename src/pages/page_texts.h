@@ -10,8 +10,8 @@ namespace vielnis::pages {
 // table window. Lines are broken by hand so that each fits the help box.
 extern const char *const kHelpText;
 
-// Biography of D. Mendeleev: eight quoted paragraphs, each one long line, and
-// a line naming the book they are quoted from.
+// Biography of D. Mendeleev: eight paragraphs, each one long line that the
+// reading box wraps.
 extern const char *const kBiographyText;
 
 // Authors page. The details texts rely on runs of blanks to push each part

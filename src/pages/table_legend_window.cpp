@@ -46,12 +46,7 @@ const Panel kPanels[] = {
     {"Picture2",
      {360, 4250, 3495, 615},
      palette::kSubstanceFields,
-     {"Label1",
-      "Ziņas par vienkāršu  vielu",
-      {0, 120, 3375, 375},
-      kCaptionFont,
-      kYellow,
-      kCentred}},
+     {"Label1", "Ziņas par vienkāršo vielu", {0, 120, 3375, 375}, kCaptionFont, kYellow, kCentred}},
 };
 
 // The swatches: push buttons in the element buttons' colours. They have no

@@ -20,7 +20,7 @@ inline constexpr const char *kExit = "Iziet!";
 // Window names: captions, menu items, the legend button's tooltip.
 inline constexpr const char *kLegend = "Apzīmējumi";
 inline constexpr const char *kAuthors = "Par autoriem";
-inline constexpr const char *kBiography = "Veroruvi Didaruviraz";
+inline constexpr const char *kBiography = "D. Mendeļejevs";
 inline constexpr const char *kHelp = "Palīgs";
 inline constexpr const char *kAbout = "Par programmu";
 

@@ -245,7 +245,7 @@ const RecordField kRecordFields[] = {
      false},
     {Field::Radius,
      &ElementRecord::radius,
-     {"Label12", "Atoma radiuss, Å ¹", {9720, 6720, 1695, 255}},
+     {"Label12", "Atoma rādiuss, Å ¹", {9720, 6720, 1695, 255}},
      {9720, 6960, 1695, 405},
      false},
     {Field::Colour,
@@ -289,7 +289,7 @@ constexpr Twips kOriginRect{9360, 1440, 2055, 930};
 const CaptionSpec kStatesCaption{"Label9", "Oksidēšanās pakāpes", {7200, 5880, 2175, 255}};
 const CaptionSpec kOxidesCaption{
     "Label43", "Oksīda un oksīda hidrāta raksturs", {7200, 6885, 2175, 495}};
-const CaptionSpec kPickerCaption{"Label44", "Vienkāršas vielas nosaukums", {360, 6000, 2535, 255}};
+const CaptionSpec kPickerCaption{"Label44", "Vienkāršās vielas nosaukums", {360, 6000, 2535, 255}};
 const CaptionSpec kFormulaCaption{"Label45", "un formula", {2880, 6000, 1095, 255}};
 constexpr Twips kPickerRect{360, 6240, 2535, 405};
 constexpr Twips kFormulaRect{2880, 6240, 1095, 405};

@@ -9,7 +9,7 @@ WINDOWS = {
     "Form4": ("Par autoriem", 4890, 4305, 4560, "Form2"),
     "Form5": ("Nemetālu elektronegativitātes rinda", 10815, 2640, 10440, "Form1"),
     "Form6": ("Apzīmējumi", 8805, 5490, 8400, "Form2"),
-    "Form7": ("Veroruvi Didaruviraz", 7080, 7260, 6720, "Form2"),
+    "Form7": ("D. Mendeļejevs", 7080, 7260, 6720, "Form2"),
     "Form8": ("Skābju aktivitātes rinda", 10815, 2370, 10440, "Form1"),
     "Form9": ("Vielu šķīdība ūdenī", 9705, 6825, 9360, "Form1"),
     "Form10": ("Apzīmējumi", 6360, 3825, 6000, "Form9"),

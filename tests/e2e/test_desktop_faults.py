@@ -87,7 +87,7 @@ class PickerList(TableCase):
         self.desktop.click(*entry.centre())
         fields = wait_for(lambda: (lambda f: f if f.get("Blīvums (293K) g/cm³") == "3,515" else None)(
             self.fields()), 2) or self.fields()
-        self.check(fields.get("Vienkāršas vielas nosaukums") == "Dimants"
+        self.check(fields.get("Vienkāršās vielas nosaukums") == "Dimants"
                    and fields.get("Blīvums (293K) g/cm³") == "3,515",
                    "choosing Dimants shows its name and density 3,515", fields)
         self.check(not self.popups(), "the list closes after the choice", self.popups())
@@ -106,7 +106,7 @@ class PickerList(TableCase):
             self.check(wait_for(lambda: not self.popups(), 2),
                        f"{close} closes the list", self.popups())
             fields = self.fields()
-            self.check(fields.get("Vienkāršas vielas nosaukums") == "Grafīts",
+            self.check(fields.get("Vienkāršās vielas nosaukums") == "Grafīts",
                        f"{close} leaves graphite chosen", fields)
             self.check(self.handbook.alive(), "the handbook keeps running")
 
@@ -116,7 +116,7 @@ class ScreenReaderFields(TableCase):
         "H": {"Elementa nosaukums": "Ūdeņradis",
               "Elementa  nosaukuma izcelsme": "Gr. hydōr - ūdens, gennan - radīt"},
         "C": {"Elementa  nosaukuma izcelsme": "Lat. carbo - kokogle",
-              "Vienkāršas vielas nosaukums": "Grafīts"},
+              "Vienkāršās vielas nosaukums": "Grafīts"},
         "Fe": {"Elementa nosaukums": "Dzelzs"},
     }
 

@@ -50,16 +50,16 @@ class DetailsPanel(TableCase):
     CASES = [
         ("H", None, {"Elementa nosaukums": "Ūdeņradis", "Agregātstāvoklis": "Gāze",
                      "Atommasa": "1,00794(7)", "Viršanas t°C": "-252,87",
-                     "Vienkāršas vielas nosaukums": "Ūdeņradis", "Formula: indekss": "2",
+                     "Vienkāršās vielas nosaukums": "Ūdeņradis", "Formula: indekss": "2",
                      "Oksidēšanās pakāpe 2": "+1", "Oksīda un oksīda hidrāta raksturs 2": "A"}),
         ("Ne", None, {"Elementa nosaukums": "Neons", "Agregātstāvoklis": "Gāze",
                       "Kārtas skaitlis": "10"}),
-        ("Fe", None, {"Elementa nosaukums": "Dzelzs", "Vienkāršas vielas nosaukums": "Dzelzs"}),
-        ("C", None, {"Vienkāršas vielas nosaukums": "Grafīts", "Sublimācijas t°C": "3825",
+        ("Fe", None, {"Elementa nosaukums": "Dzelzs", "Vienkāršās vielas nosaukums": "Dzelzs"}),
+        ("C", None, {"Vienkāršās vielas nosaukums": "Grafīts", "Sublimācijas t°C": "3825",
                       "Krāsa": "Tumšpelēka"}),
-        ("C", "Dimants", {"Vienkāršas vielas nosaukums": "Dimants", "Blīvums (293K) g/cm³": "3,515",
+        ("C", "Dimants", {"Vienkāršās vielas nosaukums": "Dimants", "Blīvums (293K) g/cm³": "3,515",
                           "Krāsa": "Bezkrāsains", "Viršanas t°C": "", "Kušanas t°C": ""}),
-        ("P", "Sarkanais fosfors", {"Vienkāršas vielas nosaukums": "Sarkanais fosfors",
+        ("P", "Sarkanais fosfors", {"Vienkāršās vielas nosaukums": "Sarkanais fosfors",
                                     "Sublimācijas t°C": "423", "Krāsa": "Tumši sarkana"}),
     ]
 
@@ -77,7 +77,7 @@ class DetailsPanel(TableCase):
                                f"'{caption}' reads '{text}'", fields)
                 if "Sublimācijas t°C" in expected:
                     self.check("Kušanas t°C" not in fields,
-                               f"{expected['Vienkāršas vielas nosaukums']} hides the melting row",
+                               f"{expected['Vienkāršās vielas nosaukums']} hides the melting row",
                                fields)
 
     def choose_by_keyboard(self, table, entry):
