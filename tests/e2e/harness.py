@@ -170,8 +170,15 @@ class Desktop:
     def xdotool(self, *args):
         return run("xdotool", *args, env=self.env)
 
+    def pointer(self):
+        out = self.xdotool("getmouselocation")
+        return tuple(int(part.split(":")[1]) for part in out.split()[:2])
+
     def move(self, x, y):
-        self.xdotool("mousemove", "--sync", str(int(x)), str(int(y)))
+        # --sync: back once the pointer is there (it would wait for ever for
+        # a move to where the pointer already is).
+        if self.pointer() != (int(x), int(y)):
+            self.xdotool("mousemove", "--sync", str(int(x)), str(int(y)))
 
     def click(self, x, y, button=1):
         self.move(x, y)
@@ -400,15 +407,22 @@ class FocusLog:
     def __init__(self):
         pyatspi = _pyatspi()
         self.heard = []
+        self.parents = []  # the role of each heard control's parent: "menu bar", "popup menu"...
         self._listener = self._hear
         pyatspi.Registry.registerEventListener(self._listener, "object:state-changed:focused")
 
     def _hear(self, event):
         if event.detail1:
             try:
-                self.heard.append((event.source.getRoleName(), event.source.name))
+                heard = (event.source.getRoleName(), event.source.name)
             except Exception:
-                pass
+                return
+            try:
+                parent = event.source.parent.getRoleName()
+            except Exception:
+                parent = ""
+            self.heard.append(heard)
+            self.parents.append(parent)
 
     def pump(self):
         pump_accessibility_events()
@@ -426,12 +440,12 @@ class FocusLog:
         self.pump()
         return len(self.heard)
 
-    def since(self, mark, role=None):
-        """The name of the first control of that role heard taking the
-        focus since mark, or None."""
+    def since(self, mark, role=None, within=None):
+        """The name of the first control of that role (whose parent has the
+        role within, if given) heard taking the focus since mark, or None."""
         self.pump()
-        for heard_role, name in self.heard[mark:]:
-            if role is None or heard_role == role:
+        for (heard_role, name), parent in zip(self.heard[mark:], self.parents[mark:]):
+            if (role is None or heard_role == role) and (within is None or parent == within):
                 return name
         return None
 
@@ -445,6 +459,7 @@ class FocusLog:
     def clear(self):
         self.pump()
         self.heard.clear()
+        self.parents.clear()
 
     _instance = None
 
@@ -733,9 +748,11 @@ class HandbookCase(unittest.TestCase):
         self.ready(self.keyboard_owner, timeout=timeout)
         last = keys[-1]
         if opens in ("menu", "list"):
-            role = "menu item" if opens == "menu" else "list item"
+            # An entry of the open menu, not the menu bar's title, which
+            # takes the focus first.
+            role, within = ("menu item", "popup menu") if opens == "menu" else ("list item", None)
             mark = self.focus.mark()
-            entry = self.desktop.key(last, until=lambda: self.focus.since(mark, role),
+            entry = self.desktop.key(last, until=lambda: self.focus.since(mark, role, within),
                                      timeout=timeout)
             self.check(entry, f"{last} opens a {opens}: a screen reader hears one of its "
                        "entries take the focus", self.focus.heard[mark:])
