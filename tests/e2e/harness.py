@@ -714,10 +714,11 @@ class HandbookCase(unittest.TestCase):
         window = wait_for(look, timeout)
         if not window:
             holder = self.handbook.keyboard_window()
+            holder = holder.title() if holder else "no window of the program"
             node = self.handbook.focused() if control is not None else None
             self.check(False, f"'{title}' has the keyboard"
                        + (f", the focus on '{control}'" if control is not None else ""),
-                       f"the keyboard with {holder.title() if holder else 'no window of the program'}"
+                       f"the keyboard with {holder}"
                        + (f", the focus on {self.control_name(node) if node else 'nothing'}, "
                           f"heard last {self.focus.last()!r}" if control is not None else "")
                        + f"; windows {self.handbook.window_states()}")

@@ -217,7 +217,8 @@ class Centring(TableCase):
     def assert_centred(self, form, window):
         def off_centre():
             x, y, w, h = window.frame_rect()
-            return x, y, w, h, x + w / 2 - self.desktop.width / 2, y + h / 2 - self.desktop.height / 2
+            return (x, y, w, h, x + w / 2 - self.desktop.width / 2,
+                    y + h / 2 - self.desktop.height / 2)
 
         # The frame comes to its place once the window manager has framed
         # the window.

@@ -150,7 +150,8 @@ class Hover(HandbookCase):
         self.desktop.move(*cell.centre())
 
         def framed(shot):
-            return all(all(p == (0, 0, 0) for p in self.frame_line(shot, image)) for image in images)
+            return all(all(p == (0, 0, 0) for p in self.frame_line(shot, image))
+                       for image in images)
         shot = self.screen_until("pointing-at-AgBr", framed)
         for image, was in zip(images, before):
             line = self.frame_line(shot, image)

@@ -102,9 +102,10 @@ class WaylandSmoke(unittest.TestCase):
                     return window
             return None
         window = wait_for(look, timeout, 0.1)
-        self.assertTrue(window, f"{form} is shown and has the keyboard (read through AT-SPI); "
-                                f"windows {[(w.name, sorted(w.states())) for w in app_windows(handbook)]}, "
-                                f"the program's output: {self.output}")
+        if not window:
+            seen = [(w.name, sorted(w.states())) for w in app_windows(handbook)]
+            self.fail(f"{form} is shown and has the keyboard (read through AT-SPI); "
+                      f"windows {seen}, the program's output: {self.output}")
         return window
 
     def keys(self, handbook, form, *keys, opens=None):
@@ -163,7 +164,9 @@ class WaylandSmoke(unittest.TestCase):
             x0, y0, x1, y1 = self.window_box(before)  # the table window alone
             width, height = x1 - x0, y1 - y0
             self.desktop.click(x1 - 40, y0 + 15)
-            time.sleep(DOUBLE_CLICK_INTERVAL)  # so that the next clicks make a double click of their own
+            # Apart, so that this click and the double click that follows are
+            # not taken for one.
+            time.sleep(DOUBLE_CLICK_INTERVAL)
             self.desktop.move((x0 + x1) // 2, y0 + 12)
             self.desktop.xdotool("click", "--repeat", "2", "--delay", "80", "1")
             self.assertIsNone(handbook.process.poll(),
