@@ -18,12 +18,14 @@ import tempfile
 import time
 import unittest
 
+import layout
+
 PROGRAM = os.environ.get("VIELNIS", "")
 ARTEFACTS = os.environ.get("VIELNIS_E2E_ARTEFACTS") or tempfile.mkdtemp(prefix="vielnis-e2e-")
 os.makedirs(ARTEFACTS, exist_ok=True)
 
 TWIPS_PER_PIXEL = 15
-TABLE_CAPTION = "Ķīmisko elementu periodiskā tabula"  # the window of the details panel
+TABLE_CAPTION = layout.caption("Form2")  # the window of the details panel
 
 
 def run(*command, check=True, env=None, timeout=10):
