@@ -410,6 +410,7 @@ class FocusLog:
         pyatspi = _pyatspi()
         self.heard = []
         self.parents = []  # the role of each heard control's parent: "menu bar", "popup menu"...
+        self.sources = []  # each heard control's node
         self._listener = self._hear
         pyatspi.Registry.registerEventListener(self._listener, "object:state-changed:focused")
 
@@ -425,6 +426,7 @@ class FocusLog:
                 parent = ""
             self.heard.append(heard)
             self.parents.append(parent)
+            self.sources.append(event.source)
 
     def pump(self):
         pump_accessibility_events()
@@ -442,14 +444,27 @@ class FocusLog:
         self.pump()
         return len(self.heard)
 
-    def since(self, mark, role=None, within=None):
+    def since(self, mark, role=None, within=None, live=False):
         """The name of the first control of that role (whose parent has the
-        role within, if given) heard taking the focus since mark, or None."""
+        role within, if given) heard taking the focus since mark, or None.
+        With live, only a control still shown counts: the bus may bring the
+        news of an earlier menu's entry late, after that menu has closed."""
         self.pump()
-        for (heard_role, name), parent in zip(self.heard[mark:], self.parents[mark:]):
-            if (role is None or heard_role == role) and (within is None or parent == within):
+        for index in range(mark, len(self.heard)):
+            heard_role, name = self.heard[index]
+            if (role is None or heard_role == role) and \
+                    (within is None or self.parents[index] == within) and \
+                    (not live or self._showing(self.sources[index])):
                 return name
         return None
+
+    @staticmethod
+    def _showing(node):
+        try:
+            node.clear_cache()
+            return Accessible(node).showing()
+        except Exception:
+            return False
 
     def after(self, action, role=None, timeout=5.0):
         """Runs action (a key press, say) and returns the name of the next
@@ -462,6 +477,7 @@ class FocusLog:
         self.pump()
         self.heard.clear()
         self.parents.clear()
+        self.sources.clear()
 
     _instance = None
 
@@ -691,7 +707,8 @@ class HandbookCase(unittest.TestCase):
         self.focus = FocusLog.shared()
         self.handbook = Handbook(self.desktop, *args, env=env)
         if first:
-            window = self.handbook.window(first, timeout=30)  # a cold start scans the fonts
+            # A cold start on a busy machine scans the fonts for a long time.
+            window = self.handbook.window(first, timeout=60)
             self.check(window, f"the window '{first}' appears after start-up",
                        self.handbook.window_states())
             return self.ready(first)
@@ -755,8 +772,9 @@ class HandbookCase(unittest.TestCase):
             # takes the focus first.
             role, within = ("menu item", "popup menu") if opens == "menu" else ("list item", None)
             mark = self.focus.mark()
-            entry = self.desktop.key(last, until=lambda: self.focus.since(mark, role, within),
-                                     timeout=timeout)
+            entry = self.desktop.key(
+                last, until=lambda: self.focus.since(mark, role, within, live=True),
+                timeout=timeout)
             self.check(entry, f"{last} opens a {opens}: a screen reader hears one of its "
                        "entries take the focus", self.focus.heard[mark:])
             return entry

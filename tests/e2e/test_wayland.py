@@ -86,7 +86,7 @@ class WaylandSmoke(unittest.TestCase):
         return x0, y0 + PANEL, x1, y1 + PANEL
 
     def shown(self, handbook, form):
-        window = handbook.accessible_window(C[form], timeout=10)
+        window = handbook.accessible_window(C[form], timeout=60)
         self.assertTrue(window, f"{form} is shown (read through AT-SPI), "
                                 f"the program's output: {self.output}")
 
@@ -117,7 +117,7 @@ class WaylandSmoke(unittest.TestCase):
             if opens == "menu" and index == len(keys) - 1:
                 mark = self.focus.mark()
                 entry = self.desktop.key(key, until=lambda: self.focus.since(
-                    mark, "menu item", "popup menu"))
+                    mark, "menu item", "popup menu", live=True))
                 self.assertTrue(entry, f"{key} on {form} opens a menu: {self.focus.heard[mark:]}")
                 return entry
             self.desktop.key(key)
