@@ -18,10 +18,14 @@ import tempfile
 import time
 import unittest
 
+import layout
+
 PROGRAM = os.environ.get("VIELNIS", "")
 ARTEFACTS = os.environ.get("VIELNIS_E2E_ARTEFACTS") or tempfile.mkdtemp(prefix="vielnis-e2e-")
+os.makedirs(ARTEFACTS, exist_ok=True)
 
 TWIPS_PER_PIXEL = 15
+TABLE_CAPTION = layout.caption("Form2")  # the window of the details panel
 
 
 def run(*command, check=True, env=None, timeout=10):
@@ -39,7 +43,7 @@ def wait_for(predicate, timeout=5.0, interval=0.05):
         value = predicate()
         if value or time.monotonic() > end:
             return value
-        time.sleep(interval)
+        time.sleep(interval)  # between two looks of the poll, not a wait of its own
 
 
 # ---- The accessibility bus ---------------------------------------------------
@@ -140,36 +144,72 @@ class Desktop:
                           self.xprop_root())
         return int(match.group(1), 16) if match else 0
 
-    # Real input, through XTEST.
+    def focused_window(self):
+        """The X window that has the keyboard (the input focus), or 0."""
+        out = run("xdotool", "getwindowfocus", env=self.env, check=False).strip()
+        return int(out) if out.isdigit() else 0
+
+    def popups(self):
+        """Mapped override-redirect windows: menus and drop-down lists, as
+        (x, y, width, height)."""
+        out = run("xwininfo", "-display", self.display, "-root", "-children")
+        shown = []
+        for line in out.splitlines():
+            line = line.strip()
+            if not line.startswith("0x"):
+                continue
+            window = XWindow(self, int(line.split()[0], 16))
+            attributes = window.info()
+            if "Map State: IsViewable" in attributes and "Override Redirect State: yes" in \
+                    attributes:
+                x, y, w, h = window.client_rect()
+                if w > 4 and h > 4:
+                    shown.append((x, y, w, h))
+        return shown
+
+    # Real input, through XTEST. Nothing here waits for the program: a case
+    # waits for what the input is to bring about.
     def xdotool(self, *args):
         return run("xdotool", *args, env=self.env)
 
+    def pointer(self):
+        out = self.xdotool("getmouselocation")
+        return tuple(int(part.split(":")[1]) for part in out.split()[:2])
+
     def move(self, x, y):
-        self.xdotool("mousemove", str(int(x)), str(int(y)))
-        time.sleep(0.05)
+        # --sync: back once the pointer is there (it would wait for ever for
+        # a move to where the pointer already is).
+        if self.pointer() != (int(x), int(y)):
+            self.xdotool("mousemove", "--sync", str(int(x)), str(int(y)))
 
     def click(self, x, y, button=1):
         self.move(x, y)
         self.xdotool("click", str(button))
-        time.sleep(0.15)
 
-    def press(self, x, y):
-        self.move(x, y)
-        self.xdotool("mousedown", "1")
-        time.sleep(0.1)
-
-    def release(self):
-        self.xdotool("mouseup", "1")
-        time.sleep(0.15)
-
-    def key(self, *keys):
-        for key in keys:
-            self.xdotool("key", "--clearmodifiers", key)
-            time.sleep(0.08)
+    def key(self, *keys, until=None, timeout=10.0):
+        """Presses the keys one after another as a person does: a chord
+        ("alt+Down") holds its modifiers down across its key and lets them
+        go after it. With until, the last chord's modifiers stay down until
+        until() gives something true (what the key opens, say), which is
+        returned: a modifier let go too early can reach the program before
+        the key does, and mean something of its own (a lone Alt puts the
+        menu bar into keyboard mode)."""
+        seen = None
+        for index, key in enumerate(keys):
+            *modifiers, main = key.split("+")
+            if modifiers:
+                self.xdotool("keydown", *modifiers)
+            try:
+                self.xdotool("key", main)
+                if until and index == len(keys) - 1:
+                    seen = wait_for(until, timeout)
+            finally:
+                if modifiers:
+                    self.xdotool("keyup", *reversed(modifiers))
+        return seen
 
     def type(self, text):
         self.xdotool("type", "--delay", "40", text)
-        time.sleep(0.1)
 
     def park_pointer(self):
         self.move(self.width - 1, self.height - 1)
@@ -262,19 +302,14 @@ def _pyatspi():
     return pyatspi
 
 
-def pump_accessibility_events(seconds=0.0):
+def pump_accessibility_events():
     """Lets the accessibility client handle what the bus has told it (new
     windows, changed children, focus): its picture of the desktop is only as
     fresh as the last time this ran."""
     from gi.repository import GLib
     context = GLib.MainContext.default()
-    end = time.monotonic() + seconds
-    while True:
-        while context.iteration(False):
-            pass
-        if time.monotonic() >= end:
-            return
-        time.sleep(0.02)
+    while context.iteration(False):
+        pass
 
 
 class Accessible:
@@ -374,45 +409,75 @@ class FocusLog:
     def __init__(self):
         pyatspi = _pyatspi()
         self.heard = []
+        self.parents = []  # the role of each heard control's parent: "menu bar", "popup menu"...
+        self.sources = []  # each heard control's node
         self._listener = self._hear
         pyatspi.Registry.registerEventListener(self._listener, "object:state-changed:focused")
 
     def _hear(self, event):
         if event.detail1:
             try:
-                self.heard.append((event.source.getRoleName(), event.source.name))
+                heard = (event.source.getRoleName(), event.source.name)
             except Exception:
-                pass
+                return
+            try:
+                parent = event.source.parent.getRoleName()
+            except Exception:
+                parent = ""
+            self.heard.append(heard)
+            self.parents.append(parent)
+            self.sources.append(event.source)
 
-    def pump(self, seconds=0.3):
-        pump_accessibility_events(seconds)
+    def pump(self):
+        pump_accessibility_events()
         return self.heard
 
     def last(self, role=None):
-        self.pump(0.05)
+        self.pump()
         for heard_role, name in reversed(self.heard):
             if role is None or heard_role == role:
                 return name
         return None
 
-    def after(self, action, role=None, timeout=3.0):
+    def mark(self):
+        """Where the news begins: what was heard before is not news."""
+        self.pump()
+        return len(self.heard)
+
+    def since(self, mark, role=None, within=None, live=False):
+        """The name of the first control of that role (whose parent has the
+        role within, if given) heard taking the focus since mark, or None.
+        With live, only a control still shown counts: the bus may bring the
+        news of an earlier menu's entry late, after that menu has closed."""
+        self.pump()
+        for index in range(mark, len(self.heard)):
+            heard_role, name = self.heard[index]
+            if (role is None or heard_role == role) and \
+                    (within is None or self.parents[index] == within) and \
+                    (not live or self._showing(self.sources[index])):
+                return name
+        return None
+
+    @staticmethod
+    def _showing(node):
+        try:
+            node.clear_cache()
+            return Accessible(node).showing()
+        except Exception:
+            return False
+
+    def after(self, action, role=None, timeout=5.0):
         """Runs action (a key press, say) and returns the name of the next
         control of that role that takes the focus, or None."""
-        self.pump(0.2)  # what earlier actions caused is not news
-        count = len(self.heard)
-
-        def news():
-            self.pump(0.05)
-            for heard_role, name in self.heard[count:]:
-                if role is None or heard_role == role:
-                    return name
-            return None
+        mark = self.mark()
         action()
-        return wait_for(news, timeout)
+        return wait_for(lambda: self.since(mark, role), timeout)
 
     def clear(self):
-        self.pump(0.1)
+        self.pump()
         self.heard.clear()
+        self.parents.clear()
+        self.sources.clear()
 
     _instance = None
 
@@ -538,10 +603,69 @@ class Handbook:
             return None
         return wait_for(look, timeout, 0.1)
 
+    def focused(self):
+        """The node that holds the focus, in the program's shown windows."""
+        app = self.accessible(timeout=5)
+        if not app:
+            return None
+        # Ask the program itself, not what the library remembers: a state
+        # set before the reader joined may never have been sent to it.
+        pump_accessibility_events()
+        app.node.clear_cache()
+        for window in app.children():
+            if not window.showing():
+                continue
+            for item in window.walk():
+                if item.focused():
+                    return item
+        return None
+
+    def keyboard_window(self):
+        """The program's shown X window that has the keyboard, or None."""
+        wid = self.desktop.focused_window()
+        if not wid:
+            return None
+        window = XWindow(self.desktop, wid)
+        pid = re.search(r"= (\d+)", window.xprop("_NET_WM_PID"))
+        if not pid or int(pid.group(1)) != self.process.pid or window.state() != "shown":
+            return None
+        return window
+
+    def gone(self):
+        """Whether the X server has let go of every window of the program
+        (after it ended)."""
+        out = run("xdotool", "search", "--pid", str(self.process.pid), check=False,
+                  env=self.desktop.env)
+        return not out.split()
+
+    def details_fields(self):
+        """{caption: what a screen reader reads} of the details panel of the
+        table window, or {} while the window is not shown."""
+        window = self.accessible_window(TABLE_CAPTION, timeout=1)
+        if not window:
+            return {}
+        fields = {}
+        for item in window.walk():
+            if item.role == "combo box":  # named by its caption's label, valued by its text
+                fields[item.labelled_by() or ""] = item.name
+                continue
+            if not item.name or item.role not in ("text", "label", "entry") \
+                    or not item.showing():
+                continue
+            value = item.value()
+            if item.role == "label" and value == item.name:
+                continue  # a caption, or any other label, reads just itself
+            fields[item.name] = value
+        return fields
+
 
 class HandbookCase(unittest.TestCase):
     """Each test gets a fresh program on the class's desktop (one X server,
-    window manager and accessibility bus for the whole class)."""
+    window manager and accessibility bus for the whole class).
+
+    Keys go in as a person gives them (`keys`): each only once the window
+    that should get it has the keyboard, and a key that opens a menu, a
+    list or a window is followed by nothing until that is there."""
 
     screen = (1280, 1024)
 
@@ -558,22 +682,139 @@ class HandbookCase(unittest.TestCase):
 
     def setUp(self):
         self.handbook = None
+        self.keyboard_owner = None  # the caption of the window that gets the keys
         self.desktop.park_pointer()
 
     def tearDown(self):
-        if self.handbook:
-            self.handbook.stop()
-        # Leave no popup or window behind for the next test.
-        time.sleep(0.1)
+        self.stop()
+
+    def stop(self):
+        """Ends the program and waits until its windows, popups included,
+        are gone from the screen, so that none is left for the next test."""
+        if not self.handbook:
+            return
+        self.handbook.stop()
+        if not wait_for(self.handbook.gone, 10):
+            raise RuntimeError("the program's windows stay on the screen after it ended")
+        self.handbook = None
 
     def start(self, *args, env=None, first="Vielnis 1.2"):
+        """Starts the program afresh (ending one a subtest left behind) and
+        waits until its first window is shown and has the keyboard."""
+        self.stop()
+        # Listening before the program starts, so that it sends its focus
+        # events from the first.
+        self.focus = FocusLog.shared()
         self.handbook = Handbook(self.desktop, *args, env=env)
         if first:
-            window = self.handbook.window(first, timeout=10)
-            self.check(window, f"the window '{first}' appears after start-up")
-            time.sleep(0.3)  # the first paint
-            return window
+            # A cold start on a busy machine scans the fonts for a long time.
+            window = self.handbook.window(first, timeout=60)
+            self.check(window, f"the window '{first}' appears after start-up",
+                       self.handbook.window_states())
+            return self.ready(first)
         return None
+
+    # ---- The keyboard ---------------------------------------------------------
+
+    def ready(self, title, control=None, timeout=10.0):
+        """Waits until the window captioned title has the keyboard and, if
+        control is given, that control holds the focus and a screen reader
+        has heard so. The keys that follow go to this window."""
+        def look():
+            window = self.handbook.keyboard_window()
+            if not window or window.title() != title:
+                return None
+            if control is not None:
+                node = self.handbook.focused()
+                if not node or self.control_name(node) != control \
+                        or self.focus.last() not in (control, node.name):
+                    return None
+            return window
+        window = wait_for(look, timeout)
+        if not window:
+            holder = self.handbook.keyboard_window()
+            holder = holder.title() if holder else "no window of the program"
+            node = self.handbook.focused() if control is not None else None
+            self.check(False, f"'{title}' has the keyboard"
+                       + (f", the focus on '{control}'" if control is not None else ""),
+                       f"the keyboard with {holder}"
+                       + (f", the focus on {self.control_name(node) if node else 'nothing'}, "
+                          f"heard last {self.focus.last()!r}" if control is not None else "")
+                       + f"; windows {self.handbook.window_states()}")
+        self.keyboard_owner = title
+        return window
+
+    @staticmethod
+    def control_name(node):
+        """The name a screen reader gives the focused control: a combo box
+        is named by its label (its own name is what it holds)."""
+        if node.role == "combo box":
+            return node.labelled_by() or node.name
+        return node.name
+
+    def keys(self, *keys, into=None, opens=None, timeout=10.0):
+        """Presses the keys one by one, each once the window that should get
+        it (into, else the one that last had the keyboard) has it. opens
+        says what the last key brings up, and this waits for it and returns
+        it: "menu" or "list" (the name of the entry that takes the focus),
+        or a window's caption (the window, once it has the keyboard)."""
+        if into:
+            self.keyboard_owner = into
+        if not keys:
+            return None
+        for key in keys[:-1]:
+            self.ready(self.keyboard_owner, timeout=timeout)
+            self.desktop.key(key)
+        self.ready(self.keyboard_owner, timeout=timeout)
+        last = keys[-1]
+        if opens in ("menu", "list"):
+            # An entry of the open menu, not the menu bar's title, which
+            # takes the focus first.
+            role, within = ("menu item", "popup menu") if opens == "menu" else ("list item", None)
+            mark = self.focus.mark()
+            entry = self.desktop.key(
+                last, until=lambda: self.focus.since(mark, role, within, live=True),
+                timeout=timeout)
+            self.check(entry, f"{last} opens a {opens}: a screen reader hears one of its "
+                       "entries take the focus", self.focus.heard[mark:])
+            return entry
+        self.desktop.key(last)
+        if opens:
+            self.check(self.handbook.window(opens, timeout=timeout),
+                       f"{last} opens '{opens}'", self.handbook.window_states())
+            return self.ready(opens, timeout=timeout)
+        return None
+
+    def opened(self, title, what):
+        """After the click or key that opens the window captioned title:
+        waits until it is shown and has the keyboard, and returns it."""
+        self.check(self.handbook.window(title, timeout=10), what, self.handbook.window_states())
+        return self.ready(title)
+
+    def close_popups(self):
+        """Closes a menu or list a failed step left open (Escape closes a
+        popup only, when one is open), so that the next step starts from the
+        window itself."""
+        for _ in range(3):
+            if not self.desktop.popups():
+                return
+            self.desktop.key("Escape")
+            wait_for(lambda: not self.desktop.popups(), 3)
+
+    # ---- What the program shows -------------------------------------------------
+
+    def read_panel(self, expected, timeout=5.0):
+        """The details panel's fields, once every caption in expected reads
+        its text (or, after the timeout, as they are)."""
+        def look():
+            fields = self.handbook.details_fields()
+            return fields if all(fields.get(k) == v for k, v in expected.items()) else None
+        return wait_for(look, timeout, 0.1) or self.handbook.details_fields()
+
+    def shows_element(self, name, timeout=5.0):
+        """Waits until the details panel names the element."""
+        return self.read_panel({"Elementa nosaukums": name}, timeout) \
+            .get("Elementa nosaukums") == name
 
     # Failures say what a user would have seen.
     def check(self, condition, what, seen=None):
@@ -588,8 +829,33 @@ class HandbookCase(unittest.TestCase):
 
     def check_states(self, expected, what):
         seen = wait_for(lambda: (lambda s: s if s == expected else None)(
-            self.handbook.window_states()), 3.0) or self.handbook.window_states()
+            self.handbook.window_states()), 5.0) or self.handbook.window_states()
         self.check(seen == expected, f"{what}: windows {expected}", seen)
+
+    def painted(self, window, name="painted"):
+        """Waits until the window's client area is drawn (more than the one
+        colour an X window shows before its first paint); returns the shot."""
+        x, y, w, h = window.client_rect()
+
+        def drawn(shot):
+            colours = {shot.getpixel((x + i * w // 16, y + j * h // 16))
+                       for i in range(1, 16) for j in range(1, 16)}
+            return len(colours) > 2
+        shot = self.screen_until(name, drawn)
+        self.check(drawn(shot), f"'{window.title()}' is drawn")
+        return shot
+
+    def screen_until(self, name, predicate, timeout=5.0):
+        """Screenshots until predicate(shot) holds; returns the last one (a
+        window is drawn a little after it is shown, a highlight a little after
+        the pointer arrives)."""
+        shots = []
+
+        def look():
+            shot = self.desktop.screenshot(name)
+            shots.append(shot)
+            return shot if predicate(shot) else None
+        return wait_for(look, timeout, 0.1) or shots[-1]
 
 
 def main():

@@ -5,8 +5,6 @@ solubility table, the table window's focus after its pages, the focus ring
 measured on the screen, Escape, the close box, and one tour of every window
 with no mouse event at all."""
 
-import time
-
 import harness
 import layout
 from harness import HandbookCase, wait_for
@@ -25,6 +23,7 @@ LEGEND = "Apzīmējumi"  # the table legend and the solubility legend
 # Command2, PAR. Tabs from KEPT, which holds the focus at opening.
 ENTRY_TABS = {"KEPT": 0, "VSU": 1, "MAR": 2, "NER": 3, "SAR": 4, "PAR": 7}
 
+KEPT = "ĶĪMISKO ELEMENTU PERIODISKĀ TABULA"
 CARBON = "Ogleklis, C, kārtas skaitlis 6"
 PICKER = "Vienkāršās vielas nosaukums"
 AG_BR = "Ag + un Br -: nešķīstoša viela (< 0,001 g / 100 g ūdens)"
@@ -47,44 +46,20 @@ class KeyboardCase(HandbookCase):
     def setUp(self):
         super().setUp()  # the pointer parked in a corner, where it stays
         self.parked = self.pointer()
-        self.focus = harness.FocusLog.shared()
 
     def pointer(self):
-        out = self.desktop.xdotool("getmouselocation")
-        return tuple(int(part.split(":")[1]) for part in out.split()[:2])
+        return self.desktop.pointer()
 
     # ---- What a screen reader is told ----------------------------------------
 
     def focused(self):
-        """The node that holds the focus, in the program's shown windows."""
-        app = self.handbook.accessible(timeout=5)
-        if not app:
-            return None
-        # Ask the program itself, not what the library remembers: a state
-        # set before the reader joined may never have been sent to it.
-        harness.pump_accessibility_events()
-        app.node.clear_cache()
-        for window in app.children():
-            if not window.showing():
-                continue
-            for item in window.walk():
-                if item.focused():
-                    return item
-        return None
-
-    @staticmethod
-    def control_name(node):
-        """The name a screen reader gives the focused control: a combo box
-        is named by its label (its own name is what it holds)."""
-        if node.role == "combo box":
-            return node.labelled_by() or node.name
-        return node.name
+        return self.handbook.focused()
 
     def focus_is(self, name, what):
         def look():
             node = self.focused()
             return node if node and self.control_name(node) == name else None
-        seen = wait_for(look, 6.0) or self.focused()
+        seen = wait_for(look, 10.0) or self.focused()
         self.check(seen and self.control_name(seen) == name, f"{what}: the focus on '{name}'",
                    self.control_name(seen) if seen else
                    f"no focused control; active X window {self.desktop.active_window():#x}, "
@@ -95,20 +70,12 @@ class KeyboardCase(HandbookCase):
         def look():
             window = self.handbook.accessible_window(title, timeout=1)
             return window and any(item.value() == text for item in window.walk())
-        self.check(wait_for(look, 3.0), f"{what}: '{text}' on '{title}'")
-
-    def keys(self, *keys):
-        self.desktop.key(*keys)
-        time.sleep(0.15)
+        self.check(wait_for(look, 5.0), f"{what}: '{text}' on '{title}'")
 
     def open_entry(self, entry, title):
         """From the start window, freshly opened, to one of its sections."""
-        self.focus_is("ĶĪMISKO ELEMENTU PERIODISKĀ TABULA", "the start window opens")
-        self.keys(*["Tab"] * ENTRY_TABS[entry], "space")
-        window = self.handbook.window(title)
-        self.check(window, f"Space on {entry} opens '{title}'", self.handbook.window_states())
-        time.sleep(0.3)
-        return window
+        self.focus_is(KEPT, "the start window opens")
+        return self.keys(*["Tab"] * ENTRY_TABS[entry], "space", into=START, opens=title)
 
     def no_mouse_was_used(self):
         self.check(self.pointer() == self.parked, "the pointer where it was parked",
@@ -173,7 +140,8 @@ class SeriesByKeyboard(KeyboardCase):
         self.keys("Return")
         self.shows_text(METALS, "+ 0,799 V", "Enter chooses silver as a click does")
         silver = self.focus_is("Sudrabs, Ag", "the focus stays on the chosen symbol")
-        shot = self.desktop.screenshot("metals-silver")
+        shot = self.screen_until("metals-silver",
+                                 lambda shot: self.black_all_round(shot, silver.extents()) > 0.9)
         self.check(self.black_all_round(shot, silver.extents()) > 0.9,
                    "silver framed by its one-pixel black line")
         self.keys(*["Left"] * 11)
@@ -201,14 +169,17 @@ class SolubilityByKeyboard(KeyboardCase):
         self.open_entry("VSU", SOLUBILITY)
         self.keys("Down", "Down", "Down", "Down", "Right", "Right", "Right", "Right")
         self.focus_is(AG_BR, "four down and four right of the water cell")
-        time.sleep(0.2)
-        shot = self.desktop.screenshot("solubility-agbr")
         app = self.handbook.accessible_window(SOLUBILITY)
+        headers = [(item.name, item.extents()) for item in app.walk()
+                   if item.name.startswith(("anjons ", "katjons "))]
+
         # The header images, named by their ions; framed ones are black
         # nearly all round (a neighbour's letters may cover a little).
-        framed = sorted(item.name for item in app.walk()
-                        if item.name.startswith(("anjons ", "katjons ")) and
-                        self.black_all_round(shot, item.extents()) > 0.8)
+        def framed_in(shot):
+            return sorted(name for name, box in headers if self.black_all_round(shot, box) > 0.8)
+        framed = framed_in(self.screen_until(
+            "solubility-agbr",
+            lambda shot: framed_in(shot) == ["anjons Br -", "katjons Ag +", "katjons Ag +"]))
         self.check(framed == ["anjons Br -", "katjons Ag +", "katjons Ag +"],
                    "the headers of Br⁻ and of both ends of the Ag⁺ row framed", framed)
         self.no_mouse_was_used()
@@ -216,10 +187,8 @@ class SolubilityByKeyboard(KeyboardCase):
 
 class TableFocus(KeyboardCase):
     def to_carbon(self):
-        self.focus_is("ĶĪMISKO ELEMENTU PERIODISKĀ TABULA", "the start window opens")
-        self.keys("Return")
-        self.check(self.handbook.window(TABLE), "Enter on KEPT opens the table")
-        time.sleep(0.3)
+        self.focus_is(KEPT, "the start window opens")
+        self.keys("Return", into=START, opens=TABLE)  # Enter on KEPT opens the table
         self.keys(*["Tab"] * 30)
         self.focus_is("Ūdeņradis, H, kārtas skaitlis 1", "thirty tabs from the details panel")
         self.keys("Right", "Down", "Left", "Left", "Left", "Left")
@@ -234,13 +203,9 @@ class TableFocus(KeyboardCase):
                  ("Down Down Return", "Par autoriem", "space"), ("l", HELP, "Escape"),
                  ("Return", LEGEND, "alt+F4")]
         for keys, title, back in pages:
-            self.keys("alt+z", *keys.split())
-            self.check(self.handbook.window(title), f"the Ziņas menu opens '{title}'",
-                       self.handbook.window_states())
-            time.sleep(0.3)
-            self.keys(back)
-            self.check(self.handbook.window(TABLE), f"{back} on '{title}' shows the table again",
-                       self.handbook.window_states())
+            self.keys("alt+z", into=TABLE, opens="menu")
+            self.keys(*keys.split(), opens=title)  # the Ziņas menu opens the page
+            self.keys(back, opens=TABLE)  # and back shows the table again
             self.focus_is(CARBON, f"back from '{title}' by {back}")
         self.no_mouse_was_used()
 
@@ -248,36 +213,68 @@ class TableFocus(KeyboardCase):
 class FocusRing(KeyboardCase):
     def measure(self, name, keys, what):
         """Moves the focus onto the control by the keys and measures the
-        ring it gets, from screenshots before and after."""
-        before = self.desktop.screenshot(f"ring-before-{name[:12]}")
+        ring it gets, from screenshots before and after; returns the
+        control and the screenshot with its ring."""
+        before = self.painted(self.handbook.keyboard_window(), f"ring-before-{name[:12]}")
         self.keys(*keys)
         target = self.focus_is(name, what)
-        time.sleep(0.3)
-        after = self.desktop.screenshot(f"ring-after-{name[:12]}")
-        weakest, crossings, expected = self.ring_contrast(before, after, target.extents())
+        box = target.extents()
+        after = self.screen_until(
+            f"ring-after-{name[:12]}",
+            lambda shot: (lambda weakest, crossings, expected: crossings == expected)(
+                *self.ring_contrast(before, shot, box)))
+        weakest, crossings, expected = self.ring_contrast(before, after, box)
         self.check(crossings == expected, f"{what}: a ring right round the control",
                    f"{crossings} of {expected} places")
         self.check(weakest >= 3, f"{what}: the ring at least 3 : 1 against both sides",
                    f"{weakest:.2f} : 1, {after.path}")
+        return target, after
 
     def test_the_focus_ring_stands_out_on_the_screen(self):
         self.start()
         self.measure("VIELU ŠĶĪDĪBA ŪDENĪ", ["Tab"], "the solubility entry on maroon")
         self.measure("Iziet!", ["Tab"] * 4, "the start window's exit button")
-        self.keys("Tab", "Tab", "space")  # PAR
-        self.check(self.handbook.window(ABOUT), "the about page opens")
-        self.keys("Escape")
-        self.focus_is("ĶĪMISKO ELEMENTU PERIODISKĀ TABULA", "back on the start window")
-        self.keys("Tab", "Tab", "space")
-        self.check(self.handbook.window(METALS), "the metal series opens")
-        time.sleep(0.3)
+        self.keys("Tab", "Tab", "space", opens=ABOUT)  # PAR
+        self.keys("Escape", opens=START)
+        self.focus_is(KEPT, "back on the start window")
+        self.keys("Tab", "Tab", "space", opens=METALS)
         self.measure("Varš, Cu", ["Right"], "a metal symbol on the photograph")
-        self.keys("Escape", "Tab", "space")
-        self.check(self.handbook.window(SOLUBILITY), "the solubility table opens")
-        time.sleep(0.3)
+        self.keys("Escape", opens=START)
+        self.keys("Tab", "space", opens=SOLUBILITY)
         self.measure("H + un NO3 -: šķīdība ir neierobežota", ["Right"],
                      "a solubility cell")
         self.no_mouse_was_used()
+
+    def test_a_click_hides_the_ring_and_the_next_key_shows_it(self):
+        start = self.start()
+        self.focus_is(KEPT, "the start window opens")
+        # The start window as the mouse leaves it: the ring on KEPT only.
+        plain = self.painted(start, "ring-click-plain")
+        target, ringed = self.measure("VIELU ŠĶĪDĪBA ŪDENĪ", ["Tab"],
+                                      "Tab onto the solubility entry")
+        x, y, w, h = target.extents()
+        around = (x - 6, y - 6, w + 12, h + 12)  # the control and its ring
+
+        def pixels(shot):
+            left, top, width, height = around
+            return [shot.getpixel((i, j)) for i in range(left, left + width)
+                    for j in range(top, top + height)]
+        # A click on the bare background, right of the entries: the focus
+        # stays where it is, and the ring goes.
+        self.desktop.click(*start.point(9000, 3600, layout.client_height("Form1")))
+        hidden = self.screen_until("ring-click-hidden",
+                                   lambda shot: pixels(shot) == pixels(plain))
+        self.check(pixels(hidden) == pixels(plain),
+                   "a mouse click hides the ring: the entry looks as it did unfocused",
+                   f"{sum(a != b for a, b in zip(pixels(hidden), pixels(plain)))} pixels "
+                   f"differ around it, {hidden.path}")
+        self.focus_is("VIELU ŠĶĪDĪBA ŪDENĪ", "the click leaves the focus on the entry")
+        self.keys("Escape")  # a key that does nothing on the start window
+        shown = self.screen_until("ring-click-shown",
+                                  lambda shot: pixels(shot) == pixels(ringed))
+        self.check(pixels(shown) == pixels(ringed), "the next key shows the ring again",
+                   f"{sum(a != b for a, b in zip(pixels(shown), pixels(ringed)))} pixels "
+                   f"differ from the ring Tab drew, {shown.path}")
 
 
 class EscapeAndCloseBox(KeyboardCase):
@@ -288,27 +285,28 @@ class EscapeAndCloseBox(KeyboardCase):
         for entry, title in (("MAR", METALS), ("NER", NONMETALS), ("SAR", ACIDS),
                              ("VSU", SOLUBILITY), ("PAR", ABOUT), ("KEPT", TABLE)):
             self.open_entry(entry, title)
-            self.keys("Escape")
+            self.keys("Escape", opens=START)
             self.check_states({START: "shown"}, f"Escape on '{title}'")
-        self.keys("Return", "alt+z", "l")
-        self.check(self.handbook.window(HELP), "the help page opens")
-        self.keys("Escape")
+        self.keys("Return", opens=TABLE)
+        self.keys("alt+z", opens="menu")
+        self.keys("l", opens=HELP)  # the help page opens
+        self.keys("Escape", opens=TABLE)
         self.check_states({TABLE: "shown"}, "Escape on the help page")
         self.no_mouse_was_used()
 
     def test_the_close_box_goes_back_and_only_the_start_window_ends(self):
         self.start()
-        self.keys("Return", "alt+z", "Return")
-        self.check(self.handbook.window(LEGEND), "the table legend opens")
-        time.sleep(0.3)
-        self.keys("alt+F4")
+        self.keys("Return", opens=TABLE)
+        self.keys("alt+z", opens="menu")
+        self.keys("Return", opens=LEGEND)  # the table legend opens
+        self.keys("alt+F4", opens=TABLE)
         self.check_states({TABLE: "shown"}, "Alt+F4 on the table legend")
-        self.keys("alt+F4")
+        self.keys("alt+F4", opens=START)
         self.check_states({START: "shown"}, "Alt+F4 on the table")
         self.open_entry("MAR", METALS)  # no frame, but the window manager closes it too
-        self.keys("alt+F4")
+        self.keys("alt+F4", opens=START)
         self.check_states({START: "shown"}, "Alt+F4 on the metal series")
-        self.focus_is("ĶĪMISKO ELEMENTU PERIODISKĀ TABULA", "the start window anew")
+        self.focus_is(KEPT, "the start window anew")
         self.keys("alt+F4")
         self.check(self.handbook.wait_exit() == 0, "Alt+F4 on the start window ends the program")
         self.no_mouse_was_used()
@@ -327,30 +325,29 @@ class KeyboardOnlyTour(KeyboardCase):
         # Its four pages.
         for keys, title in (("Return", LEGEND), ("Down Return", "D. Mendeļejevs"),
                             ("Down Down Return", "Par autoriem"), ("l", HELP)):
-            self.keys("alt+z", *keys.split())
-            self.check(self.handbook.window(title), f"'{title}' from the Ziņas menu")
+            self.keys("alt+z", into=TABLE, opens="menu")
+            self.keys(*keys.split(), opens=title)  # the page from the Ziņas menu
             self.focus_is("Atpakaļ!", f"'{title}' opens on its back button")
-            self.keys("Escape")
-            self.check(self.handbook.window(TABLE), f"back from '{title}'")
+            self.keys("Escape", opens=TABLE)
             self.focus_is(PICKER, f"the focus back on the picker after '{title}'")
         self.shows_text(TABLE, "3,515", "diamond still shown")
-        self.keys("Escape")
+        self.keys("Escape", opens=START)
         self.check_states({START: "shown"}, "Escape leaves the table")
         # A metal.
         self.open_entry("MAR", METALS)
         self.keys("Right", "Return")
         self.shows_text(METALS, "+ 0,338 V", "copper chosen")
-        self.keys("Escape")
+        self.keys("Escape", opens=START)
         # A non-metal.
         self.open_entry("NER", NONMETALS)
         self.keys("Left", "Return")
         self.shows_text(NONMETALS, "Hlora relatīvā elektronegativitāte (pēc L. Polinga) ir 3.16",
                         "chlorine chosen")
-        self.keys("Escape")
+        self.keys("Escape", opens=START)
         # The acid series.
         self.open_entry("SAR", ACIDS)
         self.focus_is("Atpakaļ!", "the acid series opens on its back button")
-        self.keys("Escape")
+        self.keys("Escape", opens=START)
         # A solubility cell, the legend, and back.
         self.open_entry("VSU", SOLUBILITY)
         self.keys("Down", "Down", "Down", "Down", "Right", "Right", "Right", "Right")
@@ -358,15 +355,13 @@ class KeyboardOnlyTour(KeyboardCase):
         # The window's buttons follow the last cell in the tab order.
         self.keys(*["Down"] * 9, *["Right"] * 8, "Tab", "Tab")
         self.focus_is("Apzīmējumi", "the legend button, after the last cell and the back button")
-        self.keys("space")
-        self.check(self.handbook.window(LEGEND), "the solubility legend opens")
-        self.keys("Escape")
-        self.check(self.handbook.window(SOLUBILITY), "back on the solubility table")
-        self.keys("Escape")
+        self.keys("space", opens=LEGEND)  # the solubility legend
+        self.keys("Escape", opens=SOLUBILITY)
+        self.keys("Escape", opens=START)
         # The about page.
         self.open_entry("PAR", ABOUT)
-        self.keys("Escape")
-        self.focus_is("ĶĪMISKO ELEMENTU PERIODISKĀ TABULA", "the start window at the end")
+        self.keys("Escape", opens=START)
+        self.focus_is(KEPT, "the start window at the end")
         self.check_states({START: "shown"}, "the tour ends on the start window")
         # Out by the exit button.
         self.keys("Tab", "Tab", "Tab", "Tab", "Tab")

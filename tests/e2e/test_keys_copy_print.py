@@ -5,66 +5,61 @@ table at an element."""
 
 import os
 import shutil
+import subprocess
 import tempfile
 import time
 
 import harness
 import layout
-from harness import FocusLog, HandbookCase, run, wait_for
+from harness import HandbookCase, run, wait_for
 
 TABLE = layout.caption("Form2")
 SOLUBILITY = layout.caption("Form9")
 PRINT_DIALOG = "Drukāt"
+# The table forgets what was typed a second after the last key; a little
+# more, so that the next key starts a new search.
+TYPING_FORGOTTEN_AFTER = 1.2
 
 
 class KeysCase(HandbookCase):
     def open_from_start(self, entry, caption):
         start = self.start(env=getattr(self, "env", None))
         self.desktop.click(*start.centre_of(layout.START_ENTRIES[entry][0]))
-        window = self.handbook.window(caption)
-        self.check(window, f"the window '{caption}' opens from {entry}",
-                   self.handbook.window_states())
-        time.sleep(0.3)
-        return window
+        return self.opened(caption, f"the window '{caption}' opens from {entry}")
 
     def shown_element(self):
         """The element name the panel shows, as a screen reader reads it."""
-        window = self.handbook.accessible_window(TABLE)
-        self.check(window, "the table window in the accessibility tree")
-        field = window.find(name="Elementa nosaukums", role="text")
-        return field.value() if field else None
+        return self.handbook.details_fields().get("Elementa nosaukums")
 
 
 class TypeToFind(KeysCase):
-    def setUp(self):
-        super().setUp()
-        self.focus = FocusLog.shared()
-
     def test_typed_symbols_and_numbers_select_the_element_and_its_button(self):
         self.open_from_start("KEPT", TABLE)
         self.check(self.handbook.accessible_window(TABLE), "the table window is read out")
         log = self.focus
         log.clear()
+        # Typed as a person types: the keys of one word close together, in
+        # the window that has the keyboard.
+        self.ready(TABLE)
         self.desktop.type("cl")
         self.check(wait_for(lambda: log.last("push button") == "Hlors, Cl, kārtas skaitlis 17",
-                            3),
+                            5),
                    "typing 'cl' moves the focus to chlorine's button, and the reader says so",
                    log.heard)
-        self.check(wait_for(lambda: self.shown_element() == "Hlors", 3),
-                   "the panel shows chlorine", self.shown_element())
-        time.sleep(1.2)  # what is typed is forgotten after a second
+        self.check(self.shows_element("Hlors"), "the panel shows chlorine", self.shown_element())
+        time.sleep(TYPING_FORGOTTEN_AFTER)  # a pause the table's typing defines
         log.clear()
+        self.ready(TABLE)
         self.desktop.type("26")
         self.check(wait_for(lambda: log.last("push button") == "Dzelzs, Fe, kārtas skaitlis 26",
-                            3),
+                            5),
                    "after a pause, '26' selects iron", log.heard)
-        self.check(wait_for(lambda: self.shown_element() == "Dzelzs", 3),
-                   "the panel shows iron", self.shown_element())
+        self.check(self.shows_element("Dzelzs"), "the panel shows iron", self.shown_element())
         # Arrow keys still move through the table.
         log.clear()
-        self.desktop.key("Right")
+        self.keys("Right")
         self.check(wait_for(lambda: log.last("push button") == "Kobalts, Co, kārtas skaitlis 27",
-                            3), "Right moves on to cobalt", log.heard)
+                            5), "Right moves on to cobalt", log.heard)
 
 
 class Copy(KeysCase):
@@ -76,9 +71,10 @@ class Copy(KeysCase):
         column, period = layout.ELEMENTS["H"]
         self.desktop.click(*table.centre_of(layout.element_button(column, period),
                                             layout.client_height("Form2")))
-        time.sleep(0.2)
-        self.desktop.key("ctrl+c")
-        copied = wait_for(lambda: "Ūdeņradis" in self.clipboard() and self.clipboard(), 3)
+        self.check(self.shows_element("Ūdeņradis"), "a click on H shows hydrogen",
+                   self.shown_element())
+        self.keys("ctrl+c")
+        copied = wait_for(lambda: "Ūdeņradis" in self.clipboard() and self.clipboard(), 5)
         self.check(copied and copied.startswith("Elementa nosaukums: Ūdeņradis\n"),
                    "the clipboard holds hydrogen's panel, one 'caption: value' line each",
                    self.clipboard())
@@ -99,22 +95,26 @@ class Print(KeysCase):
         shutil.rmtree(self.home, ignore_errors=True)
 
     def print_dialog(self):
-        return self.handbook.window(PRINT_DIALOG, timeout=10)
+        """Ctrl+P, and the print dialog once it has the keyboard."""
+        return self.keys("ctrl+p", opens=PRINT_DIALOG)
 
     def printed(self, name):
+        """The text of the printed PDF file, once it is written to its end
+        (until then it does not read)."""
         path = os.path.join(self.home, name + ".pdf")
-        if not wait_for(lambda: os.path.exists(path) and os.path.getsize(path) > 0, 10):
-            return None
-        time.sleep(0.3)  # the file written to its end
-        return run("pdftotext", "-raw", path, "-")
+
+        def text():
+            if not os.path.exists(path) or not os.path.getsize(path):
+                return None
+            result = subprocess.run(["pdftotext", "-raw", path, "-"], capture_output=True,
+                                    text=True, timeout=10)
+            return result.stdout if result.returncode == 0 else None
+        return wait_for(text, 15, 0.1)
 
     def test_ctrl_p_prints_the_periodic_table_to_a_pdf_file(self):
         self.open_from_start("KEPT", TABLE)
-        self.desktop.key("ctrl+p")
-        self.check(self.print_dialog(), "Ctrl+P opens the print dialog 'Drukāt'",
-                   self.handbook.window_states())
-        time.sleep(0.5)
-        self.desktop.key("Return")  # "Drukāt", to the PDF file the dialog offers
+        self.print_dialog()
+        self.keys("Return")  # "Drukāt", to the PDF file the dialog offers
         text = self.printed(TABLE)
         self.check(text is not None, f"a PDF file named after the window in {self.home}",
                    os.listdir(self.home))
@@ -127,11 +127,8 @@ class Print(KeysCase):
 
     def test_ctrl_p_on_the_solubility_table_prints_it_with_its_legend(self):
         self.open_from_start("VSU", SOLUBILITY)
-        self.desktop.key("ctrl+p")
-        self.check(self.print_dialog(), "Ctrl+P opens the print dialog 'Drukāt'",
-                   self.handbook.window_states())
-        time.sleep(0.5)
-        self.desktop.key("Return")
+        self.print_dialog()
+        self.keys("Return")
         text = self.printed(SOLUBILITY)
         self.check(text is not None, f"a PDF file named after the window in {self.home}",
                    os.listdir(self.home))
@@ -142,11 +139,8 @@ class Print(KeysCase):
 
     def test_escape_closes_the_print_dialog_without_printing(self):
         self.open_from_start("KEPT", TABLE)
-        self.desktop.key("ctrl+p")
-        dialog = self.print_dialog()
-        self.check(dialog, "Ctrl+P opens the print dialog", self.handbook.window_states())
-        time.sleep(0.5)
-        self.desktop.key("Escape")
+        self.print_dialog()
+        self.keys("Escape")
         self.check(wait_for(lambda: PRINT_DIALOG not in self.handbook.window_states(), 5),
                    "Escape closes the print dialog", self.handbook.window_states())
         self.check(self.handbook.window(TABLE), "the table window stays",
@@ -159,8 +153,7 @@ class CommandLine(KeysCase):
     def test_an_element_on_the_command_line_opens_the_table_at_it(self):
         self.start("fe", first=TABLE)
         self.check_states({TABLE: "shown"}, "only the table window, the start window gone")
-        self.check(wait_for(lambda: self.shown_element() == "Dzelzs", 5),
-                   "the panel shows iron", self.shown_element())
+        self.check(self.shows_element("Dzelzs"), "the panel shows iron", self.shown_element())
 
 
 if __name__ == "__main__":

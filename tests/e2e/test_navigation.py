@@ -2,8 +2,6 @@
 does, and which windows the window manager shows, hides or minimises
 afterwards, and which are gone."""
 
-import time
-
 import harness
 import layout
 from harness import HandbookCase, wait_for
@@ -14,24 +12,19 @@ LEGENDS = C["Form6"]  # Form6 and Form10 share the caption "Apzīmējumi"
 
 class Navigation(HandbookCase):
     def at(self, form, rect):
-        """The screen point at the centre of rect (twips) of the shown form."""
-        window = self.handbook.window(C[form])
-        self.check(window, f"{form} is shown", self.handbook.window_states())
+        """The screen point at the centre of rect (twips) of the shown form,
+        once the form has the keyboard (and takes a click as a person's)."""
+        window = self.opened(C[form], f"{form} is shown")
         return window.centre_of(rect, layout.client_height(form))
 
     def click(self, form, rect):
-        time.sleep(0.2)
         self.desktop.click(*self.at(form, rect))
 
     def menu(self, title, item_steps):
         """Opens a menu of the table window by its access key and chooses
         the entry item_steps down from the first."""
-        time.sleep(0.2)
-        self.desktop.key(f"alt+{title}")
-        time.sleep(0.2)
-        for _ in range(item_steps):
-            self.desktop.key("Down")
-        self.desktop.key("Return")
+        self.keys(f"alt+{title}", into=C["Form2"], opens="menu")
+        self.keys(*["Down"] * item_steps, "Return")
 
     def expect(self, states, what):
         self.check_states({C[f] if not f.startswith("=") else f[1:]: s
@@ -40,14 +33,13 @@ class Navigation(HandbookCase):
     def minimise_and_restore(self, form):
         window = self.handbook.window(C[form])
         self.click(form, layout.minimise_button(form))
-        self.check(wait_for(lambda: window.state() == "minimised", 3),
+        self.check(wait_for(lambda: window.state() == "minimised", 5),
                    f"'-' minimises {form}", window.wm_state())
         self.check(len([w for w in self.handbook.x_windows() if w.state() == "shown"]) == 0,
                    "and nothing else comes up", self.handbook.window_states())
         self.desktop.xdotool("windowactivate", str(window.id))
-        self.check(wait_for(lambda: window.state() == "shown", 3),
+        self.check(wait_for(lambda: window.state() == "shown", 5),
                    f"the window manager restores {form}", window.wm_state())
-        time.sleep(0.2)
 
     def test_the_table_window_and_its_pages(self):
         self.start()
@@ -69,7 +61,8 @@ class Navigation(HandbookCase):
             self.click(page, layout.back_button(page))
             self.expect({"Form2": "shown"}, f"{page}'s back button returns to the table")
 
-        self.desktop.key("alt+z", "l")  # Pa&līgs by its access key
+        self.keys("alt+z", into=C["Form2"], opens="menu")
+        self.keys("l")  # Pa&līgs by its access key
         self.expect({"Form11": "shown", "Form2": "hidden"}, "Alt+Z, L opens the help")
         self.minimise_and_restore("Form11")
         self.click("Form11", layout.back_button("Form11"))
@@ -82,7 +75,7 @@ class Navigation(HandbookCase):
         self.check(title, "the menu bar offers Komanda to a screen reader")
         x, y, w, h = title.extents()
         self.desktop.click(x + w // 2, y + h // 2)
-        time.sleep(0.3)
+        self.check(wait_for(self.desktop.popups, 5), "a click on Komanda opens its menu")
         self.desktop.click(x + 20, y + h + 12)
         self.expect({"Form1": "shown", "Form2": "hidden"},
                     "Komanda → Atpakaļ! shows the start window and keeps the table hidden")
@@ -130,27 +123,19 @@ class Ending(HandbookCase):
     def reach(self, form):
         here = "Form1"
         for step in self.ROUTES[form]:
-            time.sleep(0.2)
+            window = self.opened(C[here], f"{here} is shown on the way to {form}")
             if step == "legend":
-                window = self.handbook.window(C[here])
                 self.desktop.click(*window.centre_of(layout.LEGEND_BUTTON,
                                                      layout.client_height(here)))
             elif step.startswith("z"):
-                self.desktop.key("alt+z")
-                time.sleep(0.2)
-                for _ in range(int(step[1:])):
-                    self.desktop.key("Down")
-                self.desktop.key("Return")
+                self.keys("alt+z", opens="menu")
+                self.keys(*["Down"] * int(step[1:]), "Return")
             else:
-                window = self.handbook.window(C[here])
                 self.desktop.click(*window.centre_of(layout.START_ENTRIES[step][0],
                                                      layout.client_height(here)))
             here = {"KEPT": "Form2", "MAR": "Form3", "NER": "Form5", "SAR": "Form8",
                     "VSU": "Form9", "PAR": "Form12"}.get(step, form)
-        window = self.handbook.window(C[form])
-        self.check(window, f"{form} is reached", self.handbook.window_states())
-        time.sleep(0.3)
-        return window
+        return self.opened(C[form], f"{form} is reached")
 
     def assert_ended(self, what):
         status = self.handbook.wait_exit(5)
@@ -173,24 +158,22 @@ class Ending(HandbookCase):
             with self.subTest(keys=keys):
                 self.start()
                 self.reach("Form2")
-                self.desktop.key(*keys)
+                if len(keys) > 1:
+                    self.keys(keys[0], opens="menu")
+                self.keys(keys[-1])
                 self.assert_ended(" ".join(keys))
                 self.handbook.stop()
 
     def test_a_hidden_table_goes_with_the_end(self):
         self.start()
         self.reach("Form2")
-        self.desktop.key("alt+k", "Return")  # Atpakaļ!: the table stays hidden
-        start = self.handbook.window(C["Form1"])
-        self.check(start, "the start window comes back", self.handbook.window_states())
-        time.sleep(0.3)
+        self.keys("alt+k", opens="menu")
+        start = self.keys("Return", opens=C["Form1"])  # Atpakaļ!: the table stays hidden
         self.desktop.click(*start.centre_of(layout.START_ENTRIES["MAR"][0],
                                             layout.client_height("Form1")))
-        series = self.handbook.window(C["Form3"])
-        self.check(series and self.handbook.window_states() == {C["Form3"]: "shown",
-                                                                C["Form2"]: "hidden"},
-                   "the metal series is shown, the table hidden", self.handbook.window_states())
-        time.sleep(0.3)
+        series = self.opened(C["Form3"], "the metal series opens")
+        self.check_states({C["Form3"]: "shown", C["Form2"]: "hidden"},
+                          "the metal series is shown, the table hidden")
         self.desktop.click(*series.centre_of(layout.exit_button("Form3"),
                                              layout.client_height("Form3")))
         self.assert_ended("'x' on the metal series")

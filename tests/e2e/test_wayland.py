@@ -15,6 +15,27 @@ from harness import wait_for
 
 C = {form: layout.caption(form) for form in layout.WINDOWS}
 PANEL = 40  # weston's panel along the top of its output
+# Qt takes two clicks less than 400 ms apart for a double click: clicks
+# meant as single ones are kept further apart than that.
+DOUBLE_CLICK_INTERVAL = 0.5
+
+
+def settled_screen(desktop, name, timeout=10.0):
+    """The screen once two screenshots in a row are the same: what was
+    being drawn is drawn."""
+    from PIL import ImageChops
+    shots = [desktop.screenshot(name)]
+
+    def look():
+        shots.append(desktop.screenshot(name))
+        return ImageChops.difference(shots[-2], shots[-1]).getbbox() is None
+    wait_for(look, timeout, 0.1)
+    return shots[-1]
+
+
+def app_windows(handbook):
+    app = handbook.accessible(timeout=1)
+    return app.children() if app else []
 
 
 class WaylandSmoke(unittest.TestCase):
@@ -36,7 +57,12 @@ class WaylandSmoke(unittest.TestCase):
         socket = os.path.join(cls.runtime, "wayland-vielnis")
         if not wait_for(lambda: os.path.exists(socket), 10):
             raise RuntimeError("weston did not start, see " + cls.weston_log)
-        time.sleep(1.5)  # its panel and background
+
+        def panel_drawn():
+            shot = settled_screen(cls.desktop, "wayland-weston")
+            return len({shot.getpixel((x, PANEL // 2)) for x in range(0, 1200, 7)}) > 1
+        if not wait_for(panel_drawn, 20):
+            raise RuntimeError("weston did not draw its panel, see " + cls.weston_log)
 
     @classmethod
     def tearDownClass(cls):
@@ -46,72 +72,103 @@ class WaylandSmoke(unittest.TestCase):
 
     def window_box(self, before):
         """The program's window on the screen, title bar included: what
-        changed against the screen without it, below weston's panel."""
+        changed against the screen without it, below weston's panel, once
+        it is drawn."""
         from PIL import ImageChops
-        after = self.desktop.screenshot(f"wayland-{int(time.time() * 1000)}")
-        crop = (0, PANEL, after.width, after.height)
-        box = ImageChops.difference(before.crop(crop), after.crop(crop)).getbbox()
+        crop = (0, PANEL, before.width, before.height)
+
+        def look():
+            after = settled_screen(self.desktop, f"wayland-{int(time.time() * 1000)}")
+            return ImageChops.difference(before.crop(crop), after.crop(crop)).getbbox()
+        box = wait_for(look, 10)
         self.assertTrue(box, "the program's window appears on weston's output")
         x0, y0, x1, y1 = box
         return x0, y0 + PANEL, x1, y1 + PANEL
 
     def shown(self, handbook, form):
-        window = handbook.accessible_window(C[form], timeout=5)
+        window = handbook.accessible_window(C[form], timeout=60)
         self.assertTrue(window, f"{form} is shown (read through AT-SPI), "
                                 f"the program's output: {self.output}")
+
+    def active(self, handbook, form, timeout=10.0):
+        """Waits until the window is shown and active: the keys go to it."""
+        def look():
+            app = handbook.accessible(timeout=1)
+            if not app:
+                return None
+            app.node.clear_cache()  # the states as they are now
+            for window in app.children():
+                if window.name == C[form] and {"showing", "active"} <= window.states():
+                    return window
+            return None
+        window = wait_for(look, timeout, 0.1)
+        if not window:
+            seen = [(w.name, sorted(w.states())) for w in app_windows(handbook)]
+            self.fail(f"{form} is shown and has the keyboard (read through AT-SPI); "
+                      f"windows {seen}, the program's output: {self.output}")
+        return window
+
+    def keys(self, handbook, form, *keys, opens=None):
+        """Presses the keys, each once the window form has the keyboard;
+        then waits for what the last one opens: "menu" (until one of its
+        entries has the focus, the chord's modifiers held) or a form."""
+        for index, key in enumerate(keys):
+            self.active(handbook, form)
+            if opens == "menu" and index == len(keys) - 1:
+                mark = self.focus.mark()
+                entry = self.desktop.key(key, until=lambda: self.focus.since(
+                    mark, "menu item", "popup menu", live=True))
+                self.assertTrue(entry, f"{key} on {form} opens a menu: {self.focus.heard[mark:]}")
+                return entry
+            self.desktop.key(key)
+        if opens:
+            return self.active(handbook, opens)
+        return None
 
     def test_a_keyboard_tour_and_maximise_attempts(self):
         env = dict(QT_QPA_PLATFORM="wayland", WAYLAND_DISPLAY="wayland-vielnis",
                    XDG_RUNTIME_DIR=self.runtime)
-        before = self.desktop.screenshot("wayland-empty")
+        before = settled_screen(self.desktop, "wayland-empty")
         self.output = os.path.join(harness.ARTEFACTS, "program.log")
+        self.focus = harness.FocusLog.shared()  # listening before the program starts
         handbook = harness.Handbook(self.desktop, env=env)
         try:
             self.shown(handbook, "Form1")
-            time.sleep(1)
             x0, y0, x1, y1 = self.window_box(before)
             # Into the window, on the bare background: it takes the keyboard.
             self.desktop.click(x1 - 20, y1 - 10)
-            key = self.desktop.key
+            keys = lambda form, *keys, opens=None: self.keys(  # noqa: E731
+                handbook, form, *keys, opens=opens)
 
             for tabs, section in ((2, "Form3"), (3, "Form5"), (4, "Form8"), (7, "Form12")):
-                key(*["Tab"] * tabs, "Return")
-                self.shown(handbook, section)
-                key("Return")  # its back button holds the focus
-                self.shown(handbook, "Form1")
+                keys("Form1", *["Tab"] * tabs, "Return", opens=section)
+                keys(section, "Return", opens="Form1")  # its back button holds the focus
             # The solubility table, its legend (after the last cell and the
             # back button in the tab order) and back, by Escape.
-            key("Tab", "Return")
-            self.shown(handbook, "Form9")
-            key(*["Down"] * 13, *["Right"] * 12, "Tab", "Tab", "space")
-            self.shown(handbook, "Form10")
-            key("Escape")
-            self.shown(handbook, "Form9")
-            key("Escape")
-            self.shown(handbook, "Form1")
-            key("Return")  # KEPT holds the focus
-            self.shown(handbook, "Form2")
+            keys("Form1", "Tab", "Return", opens="Form9")
+            keys("Form9", *["Down"] * 13, *["Right"] * 12, "Tab", "Tab", "space", opens="Form10")
+            keys("Form10", "Escape", opens="Form9")
+            keys("Form9", "Escape", opens="Form1")
+            keys("Form1", "Return", opens="Form2")  # KEPT holds the focus
             for steps, page in ((0, "Form6"), (1, "Form7"), (2, "Form4")):
-                key("alt+z", *["Down"] * steps, "Return")
-                self.shown(handbook, page)
-                key("Return")
-                self.shown(handbook, "Form2")
-            key("alt+z", "l")
-            self.shown(handbook, "Form11")
-            key("Return")
-            self.shown(handbook, "Form2")
+                keys("Form2", "alt+z", opens="menu")
+                keys("Form2", *["Down"] * steps, "Return", opens=page)
+                keys(page, "Return", opens="Form2")
+            keys("Form2", "alt+z", opens="menu")
+            keys("Form2", "l", opens="Form11")
+            keys("Form11", "Return", opens="Form2")
 
             # The table window's title bar, drawn by Qt: its maximise box
             # (the middle of the three at the right) and a double click on
             # the title.
-            time.sleep(0.5)
             x0, y0, x1, y1 = self.window_box(before)  # the table window alone
             width, height = x1 - x0, y1 - y0
             self.desktop.click(x1 - 40, y0 + 15)
-            time.sleep(1)
+            # Apart, so that this click and the double click that follows are
+            # not taken for one.
+            time.sleep(DOUBLE_CLICK_INTERVAL)
             self.desktop.move((x0 + x1) // 2, y0 + 12)
             self.desktop.xdotool("click", "--repeat", "2", "--delay", "80", "1")
-            time.sleep(1)
             self.assertIsNone(handbook.process.poll(),
                               f"the program survives maximise attempts: {self.output}")
             self.shown(handbook, "Form2")
@@ -120,7 +177,7 @@ class WaylandSmoke(unittest.TestCase):
                                  "the table window keeps its designed size")
 
             self.desktop.click((x0 + x1) // 2, y1 - 5)
-            key("ctrl+q")
+            keys("Form2", "ctrl+q")
             status = handbook.wait_exit(5)
             with open(self.output) as log:
                 said = log.read()
