@@ -10,7 +10,7 @@ int main(int argc, char *argv[]) {
     vielnis::setUpIdentity();
 
     vielnis::StartRequest request;
-    if (argc > 1) {
+    if (argc > 1 && !vielnis::kAnswersInMessageBox) {
         // The command line is read before any window opens, and without a
         // display, so that --help works anywhere.
         QCoreApplication reader(argc, argv);
@@ -24,6 +24,15 @@ int main(int argc, char *argv[]) {
 
     QApplication app(argc, argv);
     vielnis::setUpApplication();
+    if (argc > 1 && vielnis::kAnswersInMessageBox) {
+        QString answer;
+        QTextStream out(&answer);
+        request = vielnis::readCommandLine(QCoreApplication::arguments(), out, out);
+        if (!request.run) {
+            vielnis::showCommandLineAnswer(answer, request.exitCode != 0);
+            return request.exitCode;
+        }
+    }
 
     vielnis::WindowSet windows;
     vielnis::registerWindows(windows);

@@ -8,6 +8,7 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QMessageBox>
 #include <QTextStream>
 
 namespace vielnis {
@@ -71,6 +72,13 @@ StartRequest readCommandLine(const QStringList &arguments, QTextStream &out, QTe
         return wrong(err, parser,
                      QStringLiteral("periodiskajā tabulā nav elementa “%1”").arg(elements.first()));
     return {true, 0, element};
+}
+
+void showCommandLineAnswer(const QString &text, bool wrongArgument) {
+    QMessageBox box(wrongArgument ? QMessageBox::Warning : QMessageBox::Information,
+                    QCoreApplication::applicationName(), text.trimmed(), QMessageBox::Ok);
+    box.setObjectName(QStringLiteral("commandLineAnswer"));
+    box.exec();
 }
 
 void startHandbook(WindowSet &windows, const StartRequest &request) {

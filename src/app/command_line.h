@@ -24,6 +24,20 @@ struct StartRequest {
 // window names it: symbol, atomic number or the beginning of its name.
 StartRequest readCommandLine(const QStringList &arguments, QTextStream &out, QTextStream &err);
 
+// Where the command line's answers go. On Windows the handbook is a GUI
+// program with no console to print to, so --help, --version and a wrong
+// argument answer in a message box there, once the application exists;
+// elsewhere they are printed before any window or display is needed.
+#ifdef Q_OS_WIN
+inline constexpr bool kAnswersInMessageBox = true;
+#else
+inline constexpr bool kAnswersInMessageBox = false;
+#endif
+
+// Shows the command line's answer in a message box (a warning for a wrong
+// argument) and returns when it is closed.
+void showCommandLineAnswer(const QString &text, bool wrongArgument);
+
 // Opens the handbook: the start window, or, for an element, the table window
 // as a click on the start window's table entry and then on the element's
 // button leaves it.

@@ -601,11 +601,20 @@ QImage embeddedPhotograph(Picture picture, qreal devicePixelRatio) {
         return image;
     }
     // The plain copy is stored as raw pixels, uncompressed, so the first
-    // window paints it without decoding anything.
+    // window paints it without decoding anything; where the build
+    // compressed it (the Windows exe), it is unpacked once.
     const QResource raw(QStringLiteral(":/pictures/%1.rgb32").arg(name));
     const QSize size = logicalSize(picture);
-    if (raw.compressionAlgorithm() != QResource::NoCompression ||
-        raw.size() != qint64(size.width()) * size.height() * 4)
+    const qint64 bytes = qint64(size.width()) * size.height() * 4;
+    if (raw.compressionAlgorithm() != QResource::NoCompression) {
+        const QByteArray unpacked = raw.uncompressedData();
+        if (unpacked.size() != bytes)
+            return QImage();
+        return QImage(reinterpret_cast<const uchar *>(unpacked.constData()), size.width(),
+                      size.height(), QImage::Format_RGB32)
+            .copy();
+    }
+    if (raw.size() != bytes)
         return QImage();
     const QImage pixels(raw.data(), size.width(), size.height(), QImage::Format_RGB32);
     // Pixels must be read on 32-bit boundaries; copy them where the resource

@@ -4,6 +4,7 @@
 #include "shell/common_buttons.h"
 #include "shell/design_button.h"
 #include "shell/focus_ring.h"
+#include "shell/platform.h"
 #include "shell/twips.h"
 #include "shell/window_looks.h"
 #include "shell/window_set.h"
@@ -129,7 +130,8 @@ void HandbookWindow::centreOnScreen() {
     adjustSize();
     const QMargins frame = windowFlags().testFlag(Qt::FramelessWindowHint)
                                ? QMargins()
-                               : knownFrame.value_or(QMargins());
+                               : platform().frameBeforeShow(*this).value_or(
+                                     knownFrame.value_or(QMargins()));
     m_assumedFrame = frame;
     const QSize client = sizeHint();
     const QRect place = centredFrame(QSize(client.width() + frame.left() + frame.right(),
@@ -154,11 +156,9 @@ void HandbookWindow::correctCentring() {
 }
 
 void HandbookWindow::showNormalAndActive() {
-    // Once minimised, the native window keeps asking to be mapped
-    // minimised, and resetting the widget's state does not reach it while
-    // Qt thinks the window is normal already. A hidden window gets a fresh
-    // native window instead, in the same place.
-    if (!isVisible() && m_wasMinimised) {
+    // A hidden window that would come back minimised gets a fresh native
+    // window instead, in the same place.
+    if (!isVisible() && m_wasMinimised && platform().keepsMinimisedWhenShownAgain()) {
         const QPoint place = pos();
         destroy(true, true);
         move(place);
@@ -179,7 +179,8 @@ void HandbookWindow::changeEvent(QEvent *event) {
             m_wasMinimised = true;
         // Every window has its designed fixed size: a window manager's or
         // compositor's request to maximise it or fill the screen is undone.
-        if (states & (Qt::WindowMaximized | Qt::WindowFullScreen))
+        if ((states & (Qt::WindowMaximized | Qt::WindowFullScreen)) &&
+            platform().mayMaximiseUnasked())
             QMetaObject::invokeMethod(
                 this,
                 [this] {

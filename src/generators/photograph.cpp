@@ -2,7 +2,7 @@
 // make_photographs writes the pictures as the files the program embeds (raw
 // pixels at the plain resolution, JPEG at twice it).
 
-#include "resources/photograph.h"
+#include "generators/photograph.h"
 
 #include <QPointF>
 

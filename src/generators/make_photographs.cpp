@@ -3,7 +3,7 @@
 // the resolution as JPEG (name@2x.jpg):
 //     make_photographs <folder>
 
-#include "resources/photograph.h"
+#include "generators/photograph.h"
 
 #include <QDir>
 #include <QFile>
