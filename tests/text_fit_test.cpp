@@ -1,12 +1,14 @@
 // Every text the details panel of the table window shows must be wholly
 // visible in its field. The suite runs once per display scale (ctest sets
 // QT_SCALE_FACTOR to 1, 1.5 and 2), since the rasterised text is not equally
-// wide at every scale.
+// wide at every scale, and once at 200 % zoom (VIELNIS_TEST_ZOOM), where the
+// fonts are made at twice their size.
 
 #include "fixture.h"
 
 #include "catalogue/catalogue.h"
 #include "catalogue/modifications.h"
+#include "shell/zoom.h"
 #include "table/field_box.h"
 #include "table/modification_picker.h"
 
@@ -193,10 +195,17 @@ class TextFitTest : public QObject {
 
 private slots:
     void initTestCase() {
+        // The zoom asked for (VIELNIS_TEST_ZOOM, in per cent) is the zoom the
+        // window is laid out at.
+        const int zoom = qEnvironmentVariableIsSet("VIELNIS_TEST_ZOOM")
+                             ? qEnvironmentVariableIntValue("VIELNIS_TEST_ZOOM")
+                             : 100;
+        Zoom::instance().setPercent(zoom);
         book = std::make_unique<Handbook>();
         window = book->open(WindowId::Form2);
         QVERIFY(window);
         QVERIFY(QTest::qWaitForWindowExposed(window));
+        QCOMPARE(window->zoomPercent(), zoom);
         // The scale asked for is the scale the window is drawn at.
         const QByteArray scale = qgetenv("QT_SCALE_FACTOR");
         QCOMPARE(window->devicePixelRatioF(), scale.isEmpty() ? 1.0 : scale.toDouble());
