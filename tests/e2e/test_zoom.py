@@ -112,9 +112,11 @@ class TableZoom(ZoomCase):
         seen = self.wait_rect(table, lambda r: r[2:] == design[2:])
         self.check(seen[2:] == design[2:], "Ctrl+0 brings back the design's size",
                    (seen, design))
-        frame = wait_for(lambda: (lambda f: f if f == design_frame else None)(table.frame_rect()),
-                         3) or table.frame_rect()
-        self.check(frame == design_frame, "and the window's place", (frame, design_frame))
+        # Each step keeps the centre to the pixel; halves may round either way.
+        frame = table.frame_rect()
+        moved = [abs(a - b) for a, b in zip(centre(frame), centre(design_frame))]
+        self.check(frame[2:] == design_frame[2:] and max(moved) <= 1,
+                   "and the window's place", (frame, design_frame))
         self.check(self.read_name("Dzelzs"), "iron is still shown after Ctrl+0")
 
     def test_a_page_opened_at_200_percent_opens_at_200_percent(self):
@@ -151,7 +153,9 @@ class TableZoom(ZoomCase):
         self.check(anion and len(cations) == 2, "the header images of Br and Ag are named",
                    [anion, cations])
         images = [anion] + cations
-        others = [app.find(name="anjons Cl -")] + app.find_all(name="katjons Na +")
+        others = [i for i in [app.find(name="anjons Cl -")] + app.find_all(name="katjons Na +")
+                  if i]
+        self.check(len(others) == 3, "the header images of Cl and Na are named", others)
 
         def frame_lines(shot, image):
             # The frame is two pixels wide at 200 %: the top two rows.
