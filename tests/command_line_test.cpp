@@ -36,11 +36,12 @@ private slots:
         QTest::addColumn<int>("element"); // atomic number, 0 for none
         QTest::addColumn<QString>("out"); // what standard output starts with
         QTest::addColumn<QString>("err"); // what standard error starts with
+        QTest::addColumn<int>("zoom");
         auto row = [](const char *tag, QStringList arguments, bool runs, int status, int element,
-                      const char *out, const char *err) {
+                      const char *out, const char *err, int zoom = 100) {
             arguments.prepend(QStringLiteral("vielnis"));
             QTest::newRow(tag) << arguments << runs << status << element << QString::fromUtf8(out)
-                               << QString::fromUtf8(err);
+                               << QString::fromUtf8(err) << zoom;
         };
         row("nothing", {}, true, 0, 0, "", "");
         row("help", {"--help"}, false, 0, 0, "Lietošana: ", "");
@@ -61,6 +62,21 @@ private slots:
             "vielnis: periodiskajā tabulā nav elementa “113”\n");
         row("two elements", {"Fe", "Na"}, false, 2, 0, "",
             "vielnis: var norādīt tikai vienu elementu\n");
+        row("zoom", {"--zoom", "150"}, true, 0, 0, "", "", 150);
+        row("zoom with its value joined, and an element", {"--zoom=200", "Fe"}, true, 0, 26, "", "",
+            200);
+        row("element before the zoom", {"Fe", "--zoom", "300"}, true, 0, 26, "", "", 300);
+        row("zoom at the design's size", {"--zoom=100"}, true, 0, 0, "", "", 100);
+        row("zoom below the design's size", {"--zoom", "90"}, false, 2, 0, "",
+            "vielnis: palielinājums “90” nav atļauts: jābūt 100, 125, 150, 175, 200, 250 vai 300 "
+            "procentiem\n");
+        row("zoom between the steps", {"--zoom=160"}, false, 2, 0, "",
+            "vielnis: palielinājums “160” nav atļauts: ");
+        row("zoom not a number", {"--zoom", "abc"}, false, 2, 0, "",
+            "vielnis: palielinājums “abc” nav atļauts: ");
+        row("zoom with a percent sign", {"--zoom", "150%"}, false, 2, 0, "",
+            "vielnis: palielinājums “150%” nav atļauts: ");
+        row("zoom without its value", {"--zoom"}, false, 2, 0, "", "vielnis: ");
     }
     void read() {
         QFETCH(QStringList, arguments);
@@ -69,10 +85,12 @@ private slots:
         QFETCH(int, element);
         QFETCH(QString, out);
         QFETCH(QString, err);
+        QFETCH(int, zoom);
         QString printed, complained;
         QTextStream outStream(&printed), errStream(&complained);
         const StartRequest request = readCommandLine(arguments, outStream, errStream);
         QCOMPARE(request.run, runs);
+        QCOMPARE(request.zoom, zoom);
         QCOMPARE(request.exitCode, status);
         QCOMPARE(request.element ? request.element->number : 0, element);
         QVERIFY2(out.isEmpty() ? printed.isEmpty() : printed.startsWith(out), qPrintable(printed));
@@ -85,6 +103,7 @@ private slots:
             QVERIFY(help.contains(kUsage));
             QVERIFY(help.contains(QStringLiteral(" [opcijas] [elements]\n")));
             QVERIFY(help.contains(QStringLiteral("--version")));
+            QVERIFY(help.contains(QStringLiteral("--zoom <procenti>")));
             QVERIFY(help.contains(QStringLiteral("Opcijas:")));
         }
     }
@@ -154,6 +173,10 @@ private slots:
                                         << "vielnis: nezināma opcija “--xyz”\n";
         QTest::newRow("unknown element") << QStringList{"Zz"} << 2 << ""
                                          << "vielnis: periodiskajā tabulā nav elementa “Zz”\n";
+        QTest::newRow("zoom below the steps") << QStringList{"--zoom", "90"} << 2 << ""
+                                              << "vielnis: palielinājums “90” nav atļauts: ";
+        QTest::newRow("zoom not a number") << QStringList{"--zoom", "abc"} << 2 << ""
+                                           << "vielnis: palielinājums “abc” nav atļauts: ";
     }
     void program() {
         QFETCH(QStringList, arguments);

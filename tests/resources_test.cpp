@@ -65,6 +65,12 @@ private slots:
         QTest::newRow("bubbles 200 %") << int(Picture::Bubbles) << 2.0 << QSize(1478, 974);
         QTest::newRow("large") << int(Picture::BubblesLarge) << 1.0 << QSize(836, 529);
         QTest::newRow("large 200 %") << int(Picture::BubblesLarge) << 2.0 << QSize(1672, 1058);
+        // Zoomed windows on plain and dense screens: embedded or reduced
+        // from the next larger copy, never enlarged.
+        QTest::newRow("bubbles 125 %") << int(Picture::Bubbles) << 1.25 << QSize(924, 609);
+        QTest::newRow("bubbles 250 %") << int(Picture::Bubbles) << 2.5 << QSize(1848, 1218);
+        QTest::newRow("bubbles 300 %") << int(Picture::Bubbles) << 3.0 << QSize(2217, 1461);
+        QTest::newRow("large 600 %") << int(Picture::BubblesLarge) << 6.0 << QSize(5016, 3174);
     }
     void photographsAreEmbedded() {
         QFETCH(int, picture);

@@ -3,6 +3,7 @@
 #include "shell/design_button.h"
 #include "shell/start_window.h"
 #include "shell/window_set.h"
+#include "shell/zoom.h"
 #include "table/element_finder.h"
 #include "table/table_window.h"
 
@@ -19,7 +20,16 @@ StartRequest wrong(QTextStream &err, const QCommandLineParser &parser, const QSt
     err << QCoreApplication::applicationName().toLower() << ": " << error << "\n\n"
         << parser.helpText();
     err.flush();
-    return {false, 2, nullptr};
+    return {false, 2, nullptr, 100};
+}
+
+// The steps as the usage lists them: "100, 125, ... 250 vai 300".
+QString zoomStepList() {
+    QStringList steps;
+    for (int step : kZoomSteps)
+        steps << QString::number(step);
+    const QString last = steps.takeLast();
+    return steps.join(QStringLiteral(", ")) + QStringLiteral(" vai ") + last;
 }
 
 } // namespace
@@ -34,8 +44,15 @@ StartRequest readCommandLine(const QStringList &arguments, QTextStream &out, QTe
                                   QStringLiteral("Parāda šo palīdzību un beidz darbu."));
     const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
                                      QStringLiteral("Parāda programmas versiju un beidz darbu."));
+    const QCommandLineOption zoom(
+        QStringLiteral("zoom"),
+        QStringLiteral("Atver logus palielinātus, procentos: %1 (bez šīs opcijas 100). "
+                       "Lielajam ekrānam, projektoram vai interaktīvajai tāfelei.")
+            .arg(zoomStepList()),
+        QStringLiteral("procenti"));
     parser.addOption(help);
     parser.addOption(version);
+    parser.addOption(zoom);
     parser.addPositionalArgument(
         QStringLiteral("elements"),
         QStringLiteral("Atver periodisko tabulu ar šo elementu: simbols (Fe), kārtas skaitlis "
@@ -54,24 +71,34 @@ StartRequest readCommandLine(const QStringList &arguments, QTextStream &out, QTe
     if (parser.isSet(help)) {
         out << parser.helpText();
         out.flush();
-        return {false, 0, nullptr};
+        return {false, 0, nullptr, 100};
     }
     if (parser.isSet(version)) {
         out << QCoreApplication::applicationName() << ' ' << QCoreApplication::applicationVersion()
             << '\n';
         out.flush();
-        return {false, 0, nullptr};
+        return {false, 0, nullptr, 100};
+    }
+    int percent = 100;
+    if (parser.isSet(zoom)) {
+        const QString value = parser.value(zoom);
+        bool number = false;
+        percent = value.toInt(&number);
+        if (!number || !isZoomStep(percent))
+            return wrong(err, parser,
+                         QStringLiteral("palielinājums “%1” nav atļauts: jābūt %2 procentiem")
+                             .arg(value, zoomStepList()));
     }
     const QStringList elements = parser.positionalArguments();
     if (elements.isEmpty())
-        return {};
+        return {true, 0, nullptr, percent};
     if (elements.size() > 1)
         return wrong(err, parser, QStringLiteral("var norādīt tikai vienu elementu"));
     const catalogue::ElementRecord *element = ElementFinder::find(elements.first());
     if (!element)
         return wrong(err, parser,
                      QStringLiteral("periodiskajā tabulā nav elementa “%1”").arg(elements.first()));
-    return {true, 0, element};
+    return {true, 0, element, percent};
 }
 
 void showCommandLineAnswer(const QString &text, bool wrongArgument) {
@@ -82,6 +109,7 @@ void showCommandLineAnswer(const QString &text, bool wrongArgument) {
 }
 
 void startHandbook(WindowSet &windows, const StartRequest &request) {
+    Zoom::instance().setPercent(request.zoom);
     windows.show(WindowId::Form1);
     if (!request.element)
         return;

@@ -1,6 +1,6 @@
 // Writes the bubble photographs, in both sizes, as the files the program
-// embeds: at the plain resolution as raw 32-bit pixels (name.rgb32), at twice
-// the resolution as JPEG (name@2x.jpg):
+// embeds: at the plain resolution as raw 32-bit pixels (name.rgb32), at the
+// multiples of kDensePhotographScales as JPEG (name@2x.jpg, ...):
 //     make_photographs <folder>
 
 #include "generators/photograph.h"
@@ -34,12 +34,14 @@ int main(int argc, char *argv[]) {
             std::fprintf(stderr, "cannot write %s\n", qPrintable(raw.fileName()));
             return 1;
         }
-        const QImage dense = photograph(output.picture, logicalSize(output.picture) * 2);
-        const QString jpeg =
-            folder.filePath(QStringLiteral("%1@2x.jpg").arg(QLatin1String(output.name)));
-        if (!dense.save(jpeg, "JPEG", 90)) {
-            std::fprintf(stderr, "cannot write %s\n", qPrintable(jpeg));
-            return 1;
+        for (int scale : kDensePhotographScales) {
+            const QImage dense = photograph(output.picture, logicalSize(output.picture) * scale);
+            const QString jpeg = folder.filePath(
+                QStringLiteral("%1@%2x.jpg").arg(QLatin1String(output.name)).arg(scale));
+            if (!dense.save(jpeg, "JPEG", 90)) {
+                std::fprintf(stderr, "cannot write %s\n", qPrintable(jpeg));
+                return 1;
+            }
         }
     }
     return 0;

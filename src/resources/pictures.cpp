@@ -9,9 +9,9 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPainterPathStroker>
-#include <QResource>
 #include <QRadialGradient>
 #include <QRectF>
+#include <QResource>
 #include <QTransform>
 
 #include <algorithm>
@@ -590,14 +590,14 @@ bool isOpaque(Picture picture) {
     return picture == Picture::Bubbles || picture == Picture::BubblesLarge;
 }
 
-// The photograph as embedded: the plain copy, or the one made for twice the
-// resolution on high-density screens.
-QImage embeddedPhotograph(Picture picture, qreal devicePixelRatio) {
+// The photograph as embedded: the plain copy, or one of the copies made for
+// a multiple of the resolution.
+QImage embeddedPhotograph(Picture picture, int scale) {
     const QString name = picture == Picture::BubblesLarge ? QStringLiteral("bubbles-large")
                                                           : QStringLiteral("bubbles");
-    if (devicePixelRatio > 1.0) {
-        QImage image(QStringLiteral(":/pictures/%1@2x.jpg").arg(name));
-        image.setDevicePixelRatio(2.0);
+    if (scale > 1) {
+        QImage image(QStringLiteral(":/pictures/%1@%2x.jpg").arg(name).arg(scale));
+        image.setDevicePixelRatio(scale);
         return image;
     }
     // The plain copy is stored as raw pixels, uncompressed, so the first
@@ -844,14 +844,40 @@ void draw(Picture picture, QPainter &painter, const QRectF &target) {
     painter.restore();
 }
 
-QImage backdrop(Picture picture, qreal devicePixelRatio) {
-    static QHash<int, QImage> images; // by picture and plain or dense copy
-    const bool dense = devicePixelRatio > 1.0;
-    const int key = int(picture) * 2 + (dense ? 1 : 0);
-    auto found = images.constFind(key);
-    if (found == images.constEnd())
-        found = images.insert(key, embeddedPhotograph(picture, devicePixelRatio));
-    return *found;
+QImage backdrop(Picture picture, qreal scale) {
+    // The embedded copies, decoded once; and the last reduced one, kept
+    // while windows are shown at its scale.
+    static QHash<int, QImage> embedded; // by picture and multiple
+    struct Reduced {
+        qreal scale = 0;
+        QImage image;
+    };
+    static QHash<int, Reduced> reduced; // by picture
+    auto copy = [picture](int multiple) {
+        const int key = int(picture) * 16 + multiple;
+        auto found = embedded.constFind(key);
+        if (found == embedded.constEnd())
+            found = embedded.insert(key, embeddedPhotograph(picture, multiple));
+        return *found;
+    };
+    if (scale <= 1.0)
+        return copy(1);
+    int larger = kDensePhotographScales.back();
+    for (int multiple : kDensePhotographScales)
+        if (multiple >= scale - 0.001) {
+            larger = multiple;
+            break;
+        }
+    if (std::abs(scale - larger) < 0.001 || scale > larger)
+        return copy(larger);
+    Reduced &kept = reduced[int(picture)];
+    if (kept.scale != scale || kept.image.isNull()) {
+        const QSize device = deviceSizeFor(logicalSize(picture), scale);
+        kept.image = copy(larger).scaled(device, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        kept.image.setDevicePixelRatio(scale);
+        kept.scale = scale;
+    }
+    return kept.image;
 }
 
 QIcon icon(Picture picture) {

@@ -2,6 +2,7 @@
 
 #include "series/series_style.h"
 #include "shell/twips.h"
+#include "shell/zoom.h"
 
 #include <QPainter>
 #include <QPainterPath>
@@ -12,10 +13,11 @@ namespace vielnis::series {
 
 namespace {
 
-constexpr int kLineWidth = 5; // pixels
+constexpr int kLineWidth = 5; // pixels at the design's size
 
-QPen arrowPen() {
-    return QPen(palette::kGreen, kLineWidth, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+QPen arrowPen(qreal zoom) {
+    return QPen(palette::kGreen, zoomed(kLineWidth, zoom), Qt::SolidLine, Qt::RoundCap,
+                Qt::RoundJoin);
 }
 
 } // namespace
@@ -27,24 +29,34 @@ ArrowView::ArrowView(QWidget *parent, const ArrowLines &lines) : QWidget(parent)
     for (const TwipLine &line : m_lines)
         bounds |= QRect(pxPoint(line.x1, line.y1), pxPoint(line.x2, line.y2)).normalized();
     setGeometry(bounds.adjusted(-kLineWidth, -kLineWidth, kLineWidth, kLineWidth));
+    takeInk();
+}
 
+void ArrowView::takeInk() {
     // The pointer meets the arrow only where its ink is (a pixel to spare).
-    QPainterPathStroker stroker(arrowPen());
-    stroker.setWidth(kLineWidth + 2);
+    const qreal zoom = zoomOf(this);
+    QPainterPathStroker stroker(arrowPen(zoom));
+    stroker.setWidth(zoomed(kLineWidth, zoom) + 2);
     QRegion ink;
-    for (const QPolygonF &part : stroker.createStroke(path()).toFillPolygons())
+    for (const QPolygonF &part : stroker.createStroke(path(zoom)).toFillPolygons())
         ink |= QRegion(part.toPolygon(), Qt::WindingFill);
     setMask(ink);
 }
 
-QPainterPath ArrowView::path() const {
+bool ArrowView::event(QEvent *event) {
+    if (event->type() == ZoomEvent::type())
+        takeInk(); // the window has given the arrow its rectangle at the zoom
+    return QWidget::event(event);
+}
+
+QPainterPath ArrowView::path(qreal zoom) const {
     // Through the middle of the end pixels, so a line of odd width covers
     // whole pixels on either side, as the window system draws it.
     const QPointF origin = QPointF(pos()) - QPointF(0.5, 0.5);
     QPainterPath path;
     for (const TwipLine &line : m_lines) {
-        path.moveTo(QPointF(pxPoint(line.x1, line.y1)) - origin);
-        path.lineTo(QPointF(pxPoint(line.x2, line.y2)) - origin);
+        path.moveTo(QPointF(zoomed(pxPoint(line.x1, line.y1), zoom)) - origin);
+        path.lineTo(QPointF(zoomed(pxPoint(line.x2, line.y2), zoom)) - origin);
     }
     return path;
 }
@@ -52,8 +64,9 @@ QPainterPath ArrowView::path() const {
 void ArrowView::paintEvent(QPaintEvent *) {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(arrowPen());
-    painter.drawPath(path());
+    const qreal zoom = zoomOf(this);
+    painter.setPen(arrowPen(zoom));
+    painter.drawPath(path(zoom));
 }
 
 } // namespace vielnis::series

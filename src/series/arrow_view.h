@@ -23,9 +23,11 @@ public:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+    bool event(QEvent *event) override;
 
 private:
-    QPainterPath path() const;
+    QPainterPath path(qreal zoom) const;
+    void takeInk();
 
     ArrowLines m_lines;
 };

@@ -2,6 +2,7 @@
 
 #include "series/series_style.h"
 #include "shell/design_fonts.h"
+#include "shell/zoom.h"
 
 #include <QFontMetricsF>
 #include <QPainter>
@@ -27,7 +28,7 @@ bool isIndex(QChar ch) {
 
 } // namespace
 
-void drawFormulaLine(QPainter &painter, const FormulaLine &line) {
+void drawFormulaLine(QPainter &painter, const FormulaLine &line, qreal zoom) {
     const QFont mainFont = fontInTwips(line.points);
     const QFont indexFont = fontInTwips(line.indexPoints);
     const QFontMetricsF mainMetrics(mainFont);
@@ -36,7 +37,7 @@ void drawFormulaLine(QPainter &painter, const FormulaLine &line) {
     const qreal indexBaseline = line.baselineTwips + line.indexDropTwips;
 
     painter.save();
-    painter.scale(1.0 / kTwipsPerPixel, 1.0 / kTwipsPerPixel);
+    painter.scale(zoom / kTwipsPerPixel, zoom / kTwipsPerPixel);
     painter.setPen(palette::kYellow);
     painter.setRenderHint(QPainter::TextAntialiasing);
     const QString text = QString::fromUtf8(line.text);
@@ -66,7 +67,7 @@ FormulaStrip::FormulaStrip(QWidget *parent, const char *name, const Twips &rect,
 
 void FormulaStrip::paintEvent(QPaintEvent *) {
     QPainter painter(this);
-    drawFormulaLine(painter, m_line);
+    drawFormulaLine(painter, m_line, zoomOf(this));
 }
 
 } // namespace vielnis::series

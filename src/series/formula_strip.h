@@ -20,8 +20,8 @@ struct FormulaLine {
 };
 
 // Draws the line with its top-left corner at the painter's origin, in
-// logical pixels.
-void drawFormulaLine(QPainter &painter, const FormulaLine &line);
+// logical pixels at the zoom.
+void drawFormulaLine(QPainter &painter, const FormulaLine &line, qreal zoom = 1.0);
 
 // A picture of a formula line, drawn unscaled from the top-left corner of
 // its rectangle. It reacts to nothing.

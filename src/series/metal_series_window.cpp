@@ -115,8 +115,14 @@ MetalSeriesWindow::MetalSeriesWindow(WindowSet &windows)
     static_assert(std::size(parts) == std::size(kHalfReaction));
     for (std::size_t at = 0; at < std::size(parts); ++at)
         *parts[at] = makeLabel(client(), kHalfReaction[at]);
+    m_words = words;
     setSentenceSpacing(words);
     selectOnOpening(kSelectedOnOpening);
+}
+
+void MetalSeriesWindow::zoomChanged() {
+    SymbolSeriesWindow::zoomChanged();
+    setSentenceSpacing(m_words);
 }
 
 void MetalSeriesWindow::setSentenceSpacing(QLabel *words) {

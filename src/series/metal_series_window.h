@@ -27,6 +27,10 @@ protected:
     void pointAt(std::size_t row) override;
     void showSelected(std::size_t row) override;
 
+    // The potential follows the fixed words one blank after them at every
+    // zoom.
+    void zoomChanged() override;
+
 private:
     void setSentenceSpacing(QLabel *words);
 
@@ -36,6 +40,7 @@ private:
     QLabel *m_element = nullptr;      // L3
     QLabel *m_elementIndex = nullptr; // L_i2
     QLabel *m_potential = nullptr;    // mes
+    QLabel *m_words = nullptr;        // Label5
 };
 
 } // namespace vielnis::series

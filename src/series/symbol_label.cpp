@@ -5,6 +5,7 @@
 #include "series/series_style.h"
 #include "shell/accessible_factory.h"
 #include "shell/controls.h"
+#include "shell/zoom.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
@@ -88,10 +89,12 @@ void SymbolLabel::paintEvent(QPaintEvent *event) {
     if (!m_framed)
         return;
     QPainter painter(this);
-    // One logical pixel wide, just inside the label's edges, at any scaling.
-    painter.setPen(QPen(palette::kBlack, 1));
+    // One logical pixel wide at the design's size, just inside the label's
+    // edges, at any scaling; whole pixels wider at a zoom.
+    const qreal line = zoomedLine(1, zoomOf(this));
+    painter.setPen(QPen(palette::kBlack, line));
     painter.setBrush(Qt::NoBrush);
-    painter.drawRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5));
+    painter.drawRect(QRectF(rect()).adjusted(line / 2, line / 2, -line / 2, -line / 2));
 }
 
 void SymbolLabel::mouseMoveEvent(QMouseEvent *event) {

@@ -1,6 +1,8 @@
 #include "shell/design_button.h"
 
 #include "shell/edges.h"
+#include "shell/twips.h"
+#include "shell/zoom.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -28,28 +30,36 @@ void DesignButton::paintEvent(QPaintEvent *) {
     QPainter painter(this);
     const bool down = isDown();
     const QRect face = rect();
+    const qreal zoom = zoomOf(this);
+    const int line = zoomedLine(1, zoom);
     painter.fillRect(face, m_face);
     if (down)
-        drawSunkenEdge(painter, face);
+        drawSunkenEdge(painter, face, line);
     else
-        drawRaisedEdge(painter, face);
+        drawRaisedEdge(painter, face, line);
 
-    // The face contents shift by one pixel while pressed.
-    const QRect inner = face.adjusted(2, 2, -2, -2).translated(down ? 1 : 0, down ? 1 : 0);
+    // The face contents shift by one line while pressed.
+    const int shift = down ? line : 0;
+    const QRect inner =
+        face.adjusted(2 * line, 2 * line, -2 * line, -2 * line).translated(shift, shift);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::TextAntialiasing);
     if (m_picture) {
+        // Drawn anew for the zoom and the screen's resolution.
         const qreal ratio = devicePixelRatioF();
-        if (m_rendered.isNull() || m_rendered.devicePixelRatio() != ratio) {
-            m_rendered = QPixmap(m_pictureSize * ratio);
+        const QSize size = zoomed(m_pictureSize, zoom);
+        if (m_rendered.isNull() || m_rendered.devicePixelRatio() != ratio ||
+            m_renderedSize != size) {
+            m_renderedSize = size;
+            m_rendered = QPixmap(size * ratio);
             m_rendered.setDevicePixelRatio(ratio);
             m_rendered.fill(Qt::transparent);
             QPainter picture(&m_rendered);
             picture.setRenderHint(QPainter::Antialiasing);
             picture.setRenderHint(QPainter::TextAntialiasing);
-            m_picture(picture, QRectF(QPointF(0, 0), QSizeF(m_pictureSize)));
+            m_picture(picture, QRectF(QPointF(0, 0), QSizeF(size)));
         }
-        QRectF target(QPointF(0, 0), QSizeF(m_pictureSize));
+        QRectF target(QPointF(0, 0), QSizeF(size));
         target.moveCenter(QRectF(inner).center());
         painter.drawPixmap(target.topLeft().toPoint(), m_rendered);
     } else if (!text().isEmpty()) {

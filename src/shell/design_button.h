@@ -20,7 +20,8 @@ public:
 
     void setFaceColour(const QColor &colour);
     QColor faceColour() const { return m_face; }
-    // A picture of the given logical size, drawn centred on the face.
+    // A picture of the given logical size at the design's size, drawn
+    // centred on the face.
     void setPicture(PictureFn picture, QSize size = QSize(32, 32));
     bool hasPicture() const { return bool(m_picture); }
     // Draws the picture into a target of any size (for print).
@@ -40,7 +41,8 @@ private:
     QColor m_face;
     PictureFn m_picture;
     QSize m_pictureSize;
-    QPixmap m_rendered; // the picture drawn once at the screen's resolution
+    QPixmap m_rendered;   // the picture drawn once at the screen's resolution
+    QSize m_renderedSize; // and at the window's zoom
 };
 
 } // namespace vielnis

@@ -5,6 +5,7 @@
 #include <QFontDatabase>
 #include <QResource>
 #include <QStringList>
+#include <algorithm>
 #include <cmath>
 
 namespace vielnis {
@@ -49,6 +50,17 @@ QFont designFont(const FontSpec &look) {
     font.setItalic(look.italic);
     font.setUnderline(look.underline);
     font.setStyleStrategy(QFont::PreferAntialias);
+    return font;
+}
+
+QFont zoomedFont(const QFont &design, qreal zoom) {
+    if (zoom == 1.0)
+        return design;
+    QFont font = design;
+    if (design.pixelSize() > 0)
+        font.setPixelSize(std::max(1, int(std::lround(design.pixelSize() * zoom))));
+    else if (design.pointSizeF() > 0)
+        font.setPointSizeF(design.pointSizeF() * zoom);
     return font;
 }
 

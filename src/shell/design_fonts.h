@@ -25,6 +25,10 @@ void loadEmbeddedResources();
 // keeps its designed size whatever dpi the display claims.
 QFont designFont(const FontSpec &look);
 
+// A font of the design at a zoom (1 at 100 %): the same face at the scaled
+// size, so text is drawn anew at the size asked.
+QFont zoomedFont(const QFont &design, qreal zoom);
+
 inline QFont serif(qreal points, bool bold = false, bool italic = false) {
     return designFont({Face::Serif, points, bold, italic});
 }

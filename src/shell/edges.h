@@ -11,25 +11,29 @@ namespace vielnis {
 // the palette's greys, are drawn with plain fills (much cheaper than styled
 // lines).
 
-// One-pixel frame: top and left in one colour, bottom and right in another.
+// A frame of lines `line` pixels wide (one at the design's size): top and
+// left in one colour, bottom and right in another.
 inline void drawFrame(QPainter &painter, const QRect &r, const QColor &topLeft,
-                      const QColor &bottomRight) {
-    painter.fillRect(r.left(), r.top(), r.width(), 1, topLeft);
-    painter.fillRect(r.left(), r.top(), 1, r.height(), topLeft);
-    painter.fillRect(r.left(), r.bottom(), r.width(), 1, bottomRight);
-    painter.fillRect(r.right(), r.top(), 1, r.height(), bottomRight);
+                      const QColor &bottomRight, int line = 1) {
+    painter.fillRect(r.left(), r.top(), r.width(), line, topLeft);
+    painter.fillRect(r.left(), r.top(), line, r.height(), topLeft);
+    painter.fillRect(r.left(), r.bottom() - line + 1, r.width(), line, bottomRight);
+    painter.fillRect(r.right() - line + 1, r.top(), line, r.height(), bottomRight);
 }
 
-// A sunken edge, as around text fields, or a pressed button.
-inline void drawSunkenEdge(QPainter &painter, const QRect &r) {
-    drawFrame(painter, r, palette::kShadow, palette::kHighlight);
-    drawFrame(painter, r.adjusted(1, 1, -1, -1), palette::kDarkShadow, palette::kFace);
+// A sunken edge, as around text fields, or a pressed button; `line` is the
+// width of each of its two lines (see zoomedLine).
+inline void drawSunkenEdge(QPainter &painter, const QRect &r, int line = 1) {
+    drawFrame(painter, r, palette::kShadow, palette::kHighlight, line);
+    drawFrame(painter, r.adjusted(line, line, -line, -line), palette::kDarkShadow, palette::kFace,
+              line);
 }
 
 // A raised edge, as around a button at rest.
-inline void drawRaisedEdge(QPainter &painter, const QRect &r) {
-    drawFrame(painter, r, palette::kHighlight, palette::kDarkShadow);
-    drawFrame(painter, r.adjusted(1, 1, -1, -1), palette::kFace, palette::kShadow);
+inline void drawRaisedEdge(QPainter &painter, const QRect &r, int line = 1) {
+    drawFrame(painter, r, palette::kHighlight, palette::kDarkShadow, line);
+    drawFrame(painter, r.adjusted(line, line, -line, -line), palette::kFace, palette::kShadow,
+              line);
 }
 
 } // namespace vielnis

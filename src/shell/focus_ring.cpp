@@ -1,6 +1,7 @@
 #include "shell/focus_ring.h"
 
 #include "shell/edges.h"
+#include "shell/zoom.h"
 
 #include <QAbstractSpinBox>
 #include <QApplication>
@@ -109,12 +110,16 @@ void FocusRing::place() {
         return;
     }
     const QRect area(m_target->mapTo(parentWidget(), QPoint(0, 0)), m_target->size());
-    if (area != geometry()) {
+    const int line = zoomedLine(1, zoomOf(this));
+    if (area != geometry() || line != m_line) {
         setGeometry(area);
+        m_line = line;
         // Only the two lines belong to the ring: what lies inside it is the
         // control's own, painted as always.
-        const QRect outer = rect().adjusted(kInset, kInset, -kInset, -kInset);
-        setMask(QRegion(outer).subtracted(QRegion(outer.adjusted(2, 2, -2, -2))));
+        const int inset = kInset * line;
+        const QRect outer = rect().adjusted(inset, inset, -inset, -inset);
+        setMask(QRegion(outer).subtracted(
+            QRegion(outer.adjusted(2 * line, 2 * line, -2 * line, -2 * line))));
     }
     raise();
     show();
@@ -138,9 +143,11 @@ bool FocusRing::eventFilter(QObject *watched, QEvent *event) {
 
 void FocusRing::paintEvent(QPaintEvent *) {
     QPainter painter(this);
-    const QRect outer = rect().adjusted(kInset, kInset, -kInset, -kInset);
-    drawFrame(painter, outer, kOuterColour, kOuterColour);
-    drawFrame(painter, outer.adjusted(1, 1, -1, -1), kInnerColour, kInnerColour);
+    const int inset = kInset * m_line;
+    const QRect outer = rect().adjusted(inset, inset, -inset, -inset);
+    drawFrame(painter, outer, kOuterColour, kOuterColour, m_line);
+    drawFrame(painter, outer.adjusted(m_line, m_line, -m_line, -m_line), kInnerColour, kInnerColour,
+              m_line);
 }
 
 } // namespace vielnis

@@ -19,7 +19,8 @@ namespace vielnis {
 class FocusRing : public QWidget {
     Q_OBJECT
 public:
-    // The two lines, from the outside in, and how far in the first lies.
+    // The two lines, from the outside in, and how far in the first lies (at
+    // the design's size; each grows with the zoom).
     static inline const QColor &kOuterColour = palette::kBlack;
     static inline const QColor &kInnerColour = palette::kWhite;
     static constexpr int kInset = 1;
@@ -42,6 +43,7 @@ private:
     void place();
 
     QPointer<QWidget> m_target;
+    int m_line = 1; // the width of each line at the window's zoom
 };
 
 } // namespace vielnis

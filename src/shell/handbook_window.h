@@ -2,10 +2,14 @@
 
 #include "shell/window_id.h"
 
+#include <QFont>
 #include <QMargins>
+#include <QPointer>
 #include <QWidget>
 #include <optional>
+#include <vector>
 
+class QMenuBar;
 class QVBoxLayout;
 
 namespace vielnis {
@@ -55,6 +59,22 @@ public:
     // left in.
     void showNormalAndActive();
 
+    // The zoom the window is laid out at, in per cent (see Zoom).
+    int zoomPercent() const { return m_zoomPercent; }
+    // Whether the window, frame included, fits the available area of its
+    // screen at that zoom.
+    bool fitsAt(int percent) const;
+    // The largest step up to percent at which the window, with a frame of
+    // those margins, fits an available area of that size (100 % always).
+    int largestStepWithin(int percent, const QSize &available, const QMargins &frame) const;
+    // Lays the window out again, in place, at the handbook's zoom, or at the
+    // largest step below it that fits its screen. A shown window keeps its
+    // centre (moved inside the available area where it would stick out).
+    void followZoom();
+    // The keys and the wheel: a step up or down, or back to 100 %, taken
+    // for the whole handbook only where this window fits at it.
+    void stepZoom(int direction);
+
     // The back button "<~", or nullptr on the start window, which has none.
     DesignButton *backButton() const { return m_back; }
     DesignButton *minimiseButton() const { return m_minimise; }
@@ -79,8 +99,27 @@ protected:
     void moveEvent(QMoveEvent *event) override;
     void showEvent(QShowEvent *event) override;
 
+    // Called after the controls got their rectangles and fonts at a new
+    // zoom, for what a window draws or places beyond them.
+    virtual void zoomChanged() {}
+
 private:
+    // What the design gives a control, kept to lay it out at any zoom.
+    struct DesignPlace {
+        QPointer<QWidget> widget;
+        QRect rect;
+        std::optional<QFont> font;
+        QMargins contents; // labels' and line edits' own margins
+        int margin = 0;
+    };
+
     void addCommonButtons();
+    void addZoomInput();
+    void takeDesign();
+    void takeDesignOf(QWidget *widget);
+    void layOutAt(int percent);
+    QSize outerSizeAt(int percent) const;
+    QMargins frameMargins() const;
     QRect centredFrame(const QSize &frame) const;
     void correctCentring();
 
@@ -95,6 +134,13 @@ private:
     // the real ones may still be due.
     std::optional<QMargins> m_assumedFrame;
     bool m_wasMinimised = false;
+    int m_zoomPercent = 100;
+    // The window's controls as the design places them, taken before the
+    // first zoom; and the size of the window without its frame.
+    std::vector<DesignPlace> m_design;
+    QSize m_designSize;
+    QPointer<QMenuBar> m_menuBar; // the table window's, above the client area
+    int m_menuBarHeight = 0;
 };
 
 } // namespace vielnis

@@ -30,6 +30,8 @@ void WindowSet::show(WindowId id) {
         if (!m_factories[index(id)])
             return;
         slot = m_factories[index(id)](*this);
+        // Built at the design's size, laid out at the handbook's zoom.
+        slot->followZoom();
         slot->centreOnScreen();
     }
     slot->showNormalAndActive();

@@ -1,6 +1,7 @@
 #include "solubility/header_image.h"
 
 #include "shell/design_palette.h"
+#include "shell/zoom.h"
 
 #include <QCoreApplication>
 #include <QEvent>
@@ -10,7 +11,7 @@ namespace vielnis::solubility {
 
 namespace {
 
-constexpr int kFrameWidth = 1; // the picture keeps clear of the frame
+constexpr int kFrameWidth = 1; // at the design's size; the picture keeps clear of the frame
 
 // Posted to an image after its frame was set: by the time it arrives the
 // handler that set the frame has finished.
@@ -40,8 +41,8 @@ bool HeaderImage::event(QEvent *event) {
         if (m_framed != m_shownFramed) {
             m_shownFramed = m_framed;
             // Only the frame's own line changes; the picture stays as it is.
-            const QRect inner =
-                rect().adjusted(kFrameWidth, kFrameWidth, -kFrameWidth, -kFrameWidth);
+            const int frame = frameWidth();
+            const QRect inner = rect().adjusted(frame, frame, -frame, -frame);
             update(QRegion(rect()).subtracted(QRegion(inner)));
         }
         return true;
@@ -51,26 +52,34 @@ bool HeaderImage::event(QEvent *event) {
 
 const QPixmap &HeaderImage::formulaPixmap() {
     const qreal ratio = devicePixelRatioF();
-    if (m_pixmap.isNull() || m_pixmap.devicePixelRatio() != ratio) {
-        m_pixmap = QPixmap((QSizeF(size()) * ratio).toSize());
+    const QSize device = (QSizeF(size()) * ratio).toSize();
+    if (m_pixmap.isNull() || m_pixmap.devicePixelRatio() != ratio || m_pixmap.size() != device) {
+        // Drawn anew for the window's zoom and the screen's resolution.
+        m_pixmap = QPixmap(device);
         m_pixmap.setDevicePixelRatio(ratio);
         m_pixmap.fill(Qt::transparent);
         QPainter painter(&m_pixmap);
-        m_picture.draw(
-            painter, QRectF(rect().adjusted(kFrameWidth, kFrameWidth, -kFrameWidth, -kFrameWidth)),
-            palette::kYellow);
+        const int frame = frameWidth();
+        m_picture.draw(painter, QRectF(rect().adjusted(frame, frame, -frame, -frame)),
+                       palette::kYellow);
     }
     return m_pixmap;
+}
+
+int HeaderImage::frameWidth() const {
+    return zoomedLine(kFrameWidth, zoomOf(this));
 }
 
 void HeaderImage::paintEvent(QPaintEvent *) {
     QPainter painter(this);
     painter.drawPixmap(0, 0, formulaPixmap());
     if (m_framed) {
-        painter.setPen(QPen(palette::kBlack, kFrameWidth));
+        const qreal frame = frameWidth();
+        painter.setPen(QPen(palette::kBlack, frame));
         painter.setBrush(Qt::NoBrush);
-        // One logical pixel wide, just inside the edges, at any scaling.
-        painter.drawRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5));
+        // One logical pixel wide at the design's size, just inside the
+        // edges, at any scaling; whole pixels wider at a zoom.
+        painter.drawRect(QRectF(rect()).adjusted(frame / 2, frame / 2, -frame / 2, -frame / 2));
     }
 }
 

@@ -29,6 +29,8 @@ protected:
     bool event(QEvent *event) override;
 
 private:
+    // The frame's line width at the window's zoom.
+    int frameWidth() const;
     const QPixmap &formulaPixmap();
 
     IonFormula m_formula;

@@ -5,6 +5,7 @@
 #include "shell/design_button.h"
 #include "shell/design_palette.h"
 #include "shell/page_print.h"
+#include "shell/zoom.h"
 #include "solubility/header_image.h"
 
 #include <QFocusEvent>
@@ -180,13 +181,19 @@ void SolubilityWindow::cellMouseMove(int row, int column) {
 }
 
 void SolubilityWindow::printTable(QPrinter &printer) const {
+    // The page is laid out at the design's size whatever the window's zoom.
+    const qreal zoom = zoomOf(this);
+    auto designPlace = [zoom](const QWidget *widget) {
+        const QRectF place(widget->geometry());
+        return QRectF(place.topLeft() / zoom, place.size() / zoom);
+    };
     QRectF table;
     for (int row = 0; row < kRows; ++row)
         for (int column = 0; column < kColumns; ++column)
             table |= QRectF(cellRect(row, column).toPixels());
     const QList<HeaderImage *> images = headerImages();
     for (const HeaderImage *image : images)
-        table |= QRectF(image->geometry());
+        table |= designPlace(image);
 
     // The legend's rows below the table, laid out as in the legend window.
     const qreal legendTop = table.bottom() + px(kLegendRowPitch);
@@ -219,7 +226,7 @@ void SolubilityWindow::printTable(QPrinter &printer) const {
             }
         for (const HeaderImage *image : images)
             FormulaPicture(image->formula())
-                .drawAsText(painter, QRectF(image->geometry()).adjusted(1, 1, -1, -1), kPrintInk);
+                .drawAsText(painter, designPlace(image).adjusted(1, 1, -1, -1), kPrintInk);
         for (std::size_t n = 0; n < kLegendRows.size(); ++n) {
             const LegendRow &row = kLegendRows[n];
             const Mark &mark = kMarks[row.mark];

@@ -2,7 +2,9 @@
 
 #include "shell/accessible_factory.h"
 #include "shell/controls.h"
+#include "shell/design_fonts.h"
 #include "shell/edges.h"
+#include "shell/zoom.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
@@ -46,8 +48,28 @@ FieldBox::FieldBox(QWidget *parent, bool sunkenEdge) : QLineEdit(parent), m_sunk
 void FieldBox::setDesignFont(const QFont &font) {
     m_designFont = font;
     m_widths.clear();
-    setFont(font);
+    setFont(zoomedFont(font, m_zoom));
     fitText();
+}
+
+bool FieldBox::event(QEvent *event) {
+    if (event->type() != ZoomEvent::type())
+        return QLineEdit::event(event);
+    // The edge grows with the zoom, and the text is fitted anew in the font
+    // at the zoom.
+    m_zoom = static_cast<ZoomEvent *>(event)->factor();
+    if (m_sunkenEdge) {
+        const int edge = kEdge * zoomedLine(1, m_zoom);
+        setTextMargins(edge, edge, edge, edge);
+    }
+    if (m_designFont) {
+        event->accept();
+        m_widths.clear();
+        m_lineSize = QSize();
+        setFont(zoomedFont(*m_designFont, m_zoom));
+        fitText();
+    }
+    return true;
 }
 
 void FieldBox::setText(const QString &text) {
@@ -61,7 +83,8 @@ void FieldBox::fitText() {
     if (!m_designFont)
         return;
     const QString shown = text();
-    QFont chosen = *m_designFont;
+    const QFont design = zoomedFont(*m_designFont, m_zoom);
+    QFont chosen = design;
     if (!shown.isEmpty()) {
         if (m_lineSize != size()) {
             QStyleOptionFrame option;
@@ -81,7 +104,7 @@ void FieldBox::fitText() {
         if (width == m_widths.cend())
             width = m_widths.insert(shown, qRound(QFontMetricsF(chosen).horizontalAdvance(shown)));
         if (*width > m_line)
-            chosen = fittedFont(*m_designFont, shown, m_line - 1);
+            chosen = fittedFont(design, shown, m_line - 1);
     }
     if (chosen != font())
         setFont(chosen);
@@ -105,7 +128,7 @@ void FieldBox::paintEvent(QPaintEvent *event) {
     QLineEdit::paintEvent(event);
     if (m_sunkenEdge) {
         QPainter painter(this);
-        drawSunkenEdge(painter, rect());
+        drawSunkenEdge(painter, rect(), zoomedLine(1, m_zoom));
     }
 }
 
@@ -219,7 +242,7 @@ void FieldMemo::contextMenuEvent(QContextMenuEvent *event) {
 void FieldMemo::paintEvent(QPaintEvent *event) {
     QLabel::paintEvent(event);
     QPainter painter(this);
-    drawSunkenEdge(painter, rect());
+    drawSunkenEdge(painter, rect(), zoomedLine(1, zoomOf(this)));
 }
 
 } // namespace vielnis

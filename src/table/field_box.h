@@ -29,15 +29,17 @@ public:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+    bool event(QEvent *event) override;
 
 private:
     void fitText();
 
     bool m_sunkenEdge;
-    std::optional<QFont> m_designFont;
-    int m_line = 0;               // the width of the text line, for a field of m_lineSize
-    QSize m_lineSize{};           // the size m_line was measured for
-    QHash<QString, int> m_widths; // texts shown so far, by their width in the design font
+    std::optional<QFont> m_designFont; // at the design's size
+    qreal m_zoom = 1.0;                // the window's zoom, as last laid out
+    int m_line = 0;                    // the width of the text line, for a field of m_lineSize
+    QSize m_lineSize{};                // the size m_line was measured for
+    QHash<QString, int> m_widths;      // texts shown so far, by their width in the design font
 };
 
 // The multi-line field of the details panel: words wrap at the edge, no

@@ -3,6 +3,8 @@
 #include "resources/pictures.h"
 #include "shell/design_palette.h"
 #include "shell/edges.h"
+#include "shell/twips.h"
+#include "shell/zoom.h"
 
 #include <QAbstractItemView>
 #include <QCompleter>
@@ -115,12 +117,16 @@ void ModificationPicker::showPopup() {
 }
 
 QRect ModificationPicker::dropButtonRect() const {
-    const QRect inner = rect().adjusted(kEdge, kEdge, -kEdge, -kEdge);
-    return QRect(inner.right() - kButtonWidth + 1, inner.top(), kButtonWidth, inner.height());
+    const qreal zoom = zoomOf(this);
+    const int edge = kEdge * zoomedLine(1, zoom);
+    const int width = zoomed(kButtonWidth, zoom);
+    const QRect inner = rect().adjusted(edge, edge, -edge, -edge);
+    return QRect(inner.right() - width + 1, inner.top(), width, inner.height());
 }
 
 void ModificationPicker::placeEditField() {
-    QRect field = rect().adjusted(kEdge + 1, kEdge, -kEdge, -kEdge);
+    const int edge = kEdge * zoomedLine(1, zoomOf(this));
+    QRect field = rect().adjusted(edge + 1, edge, -edge, -edge);
     if (m_dropButtonShown)
         field.setRight(dropButtonRect().left() - 1);
     lineEdit()->setGeometry(field);
@@ -138,17 +144,19 @@ void ModificationPicker::showEvent(QShowEvent *event) {
 
 void ModificationPicker::paintEvent(QPaintEvent *) {
     QPainter painter(this);
+    const qreal zoom = zoomOf(this);
+    const int line = zoomedLine(1, zoom);
     painter.fillRect(rect(), palette().brush(QPalette::Base));
-    drawSunkenEdge(painter, rect());
+    drawSunkenEdge(painter, rect(), line);
     if (!m_dropButtonShown)
         return;
     const QRect button = dropButtonRect();
     painter.fillRect(button, palette::kFace);
-    drawRaisedEdge(painter, button);
+    drawRaisedEdge(painter, button, line);
     // A small black triangle pointing down.
     const QPointF centre = QRectF(button).center();
-    const QPointF arrow[3] = {centre + QPointF(-3.5, -1.5), centre + QPointF(3.5, -1.5),
-                              centre + QPointF(0, 2.5)};
+    const QPointF arrow[3] = {centre + QPointF(-3.5, -1.5) * zoom,
+                              centre + QPointF(3.5, -1.5) * zoom, centre + QPointF(0, 2.5) * zoom};
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(Qt::NoPen);
     painter.setBrush(palette::kBlack);

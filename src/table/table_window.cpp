@@ -5,11 +5,13 @@
 #include "shell/controls.h"
 #include "shell/design_button.h"
 #include "shell/design_palette.h"
+#include "shell/edges.h"
 #include "shell/page_print.h"
 #include "shell/shared_texts.h"
 #include "shell/twips.h"
 #include "shell/window_keys.h"
 #include "shell/window_set.h"
+#include "shell/zoom.h"
 #include "table/field_box.h"
 #include "table/modification_picker.h"
 #include "table/symbol_picture.h"
@@ -341,9 +343,20 @@ public:
 protected:
     void paintEvent(QPaintEvent *) override {
         QPainter painter(this);
-        painter.setPen(QPen(kLabelGreen, 1));
+        const qreal zoom = zoomOf(this);
+        if (zoom == 1.0) {
+            painter.setPen(QPen(kLabelGreen, 1));
+            for (const Line &line : kBracket)
+                painter.drawLine(pxPoint(line.x1, line.y1), pxPoint(line.x2, line.y2));
+            return;
+        }
+        // Lines of whole pixels, through the middle of the pixels they cover.
+        const int width = zoomedLine(1, zoom);
+        painter.setPen(QPen(kLabelGreen, width, Qt::SolidLine, Qt::SquareCap));
+        const QPointF middle(width / 2.0, width / 2.0);
         for (const Line &line : kBracket)
-            painter.drawLine(pxPoint(line.x1, line.y1), pxPoint(line.x2, line.y2));
+            painter.drawLine(QPointF(zoomed(pxPoint(line.x1, line.y1), zoom)) + middle,
+                             QPointF(zoomed(pxPoint(line.x2, line.y2), zoom)) + middle);
     }
 };
 
@@ -361,8 +374,13 @@ protected:
     void paintEvent(QPaintEvent *) override {
         QPainter painter(this);
         painter.fillRect(rect(), palette::kMaroon);
-        painter.setPen(palette::kBlack);
-        painter.drawRect(rect().adjusted(0, 0, -1, -1));
+        const qreal zoom = zoomOf(this);
+        if (zoom == 1.0) {
+            painter.setPen(palette::kBlack);
+            painter.drawRect(rect().adjusted(0, 0, -1, -1));
+        } else {
+            drawFrame(painter, rect(), palette::kBlack, palette::kBlack, zoomedLine(1, zoom));
+        }
     }
 };
 
@@ -964,15 +982,19 @@ void TableWindow::printTable(QPrinter &printer) const {
         area |= QRectF(button->geometry());
     for (const QLabel *label : m_gridLabels)
         area |= QRectF(label->geometry());
-    printPage(printer, windowTitle(), area.adjusted(-2, -2, 2, 2), [&](QPainter &painter) {
-        const QPen edge(kPrintInk, 0.75);
+    // The controls lie at the window's zoom; lines and pictures are printed
+    // at it too, so that the page is the same at every zoom.
+    const qreal zoom = zoomOf(this);
+    const qreal m = 2 * zoom; // the margin around the grid
+    printPage(printer, windowTitle(), area.adjusted(-m, -m, m, m), [&](QPainter &painter) {
+        const QPen edge(kPrintInk, 0.75 * zoom);
         for (const DesignButton *button : m_elementButtons) {
             const QRectF face(button->geometry());
             painter.fillRect(face, button->faceColour());
             painter.setPen(edge);
             painter.setBrush(Qt::NoBrush);
             painter.drawRect(face);
-            QRectF picture(QPointF(0, 0), QSizeF(button->pictureSize()));
+            QRectF picture(QPointF(0, 0), QSizeF(button->pictureSize()) * zoom);
             picture.moveCenter(face.center());
             button->picture()(painter, picture);
         }
@@ -981,9 +1003,10 @@ void TableWindow::printTable(QPrinter &printer) const {
             painter.setFont(label->font());
             painter.drawText(QRectF(label->geometry()), int(label->alignment()), label->text());
         }
-        painter.setPen(QPen(kPrintInk, 1));
+        painter.setPen(QPen(kPrintInk, zoom));
         for (const Line &line : kBracket)
-            painter.drawLine(pxPoint(line.x1, line.y1), pxPoint(line.x2, line.y2));
+            painter.drawLine(QPointF(pxPoint(line.x1, line.y1)) * zoom,
+                             QPointF(pxPoint(line.x2, line.y2)) * zoom);
     });
 }
 
