@@ -254,8 +254,6 @@ class Exe(unittest.TestCase):
         dlls = sorted(entry.dll.decode().lower() for entry in self.pe.DIRECTORY_ENTRY_IMPORT)
         foreign = [d for d in dlls if d.startswith(("libgcc", "libstdc", "libwinpthread", "qt6"))]
         self.check(not foreign, "only Windows' own DLLs are imported", dlls)
-        size = os.path.getsize(EXE) / 1e6
-        self.check(size < 25, "vielnis.exe is under 25 MB", f"{size:.1f} MB")
 
     def test_its_icon_version_and_manifest(self):
         group = self.resources(14)  # RT_GROUP_ICON
