@@ -663,7 +663,22 @@ class Handbook:
         return fields
 
 
-class HandbookCase(unittest.TestCase):
+class SeenChecks:
+    """For a test case on a desktop (self.desktop): failures say what a user
+    would have seen, with the path of a screenshot of that moment."""
+
+    def check(self, condition, what, seen=None):
+        if condition:
+            return
+        shot = self.desktop.screenshot(f"{self.id().split('.')[-1]}-{int(time.time() * 1000)}")
+        message = f"expected: {what}"
+        if seen is not None:
+            message += f"\nseen: {seen}"
+        message += f"\nscreenshot: {shot.path}"
+        self.fail(message)
+
+
+class HandbookCase(SeenChecks, unittest.TestCase):
     """Each test gets a fresh program on the class's desktop (one X server,
     window manager and accessibility bus for the whole class).
 
@@ -819,17 +834,6 @@ class HandbookCase(unittest.TestCase):
         """Waits until the details panel names the element."""
         return self.read_panel({"Elementa nosaukums": name}, timeout) \
             .get("Elementa nosaukums") == name
-
-    # Failures say what a user would have seen.
-    def check(self, condition, what, seen=None):
-        if condition:
-            return
-        shot = self.desktop.screenshot(f"{self.id().split('.')[-1]}-{int(time.time() * 1000)}")
-        message = f"expected: {what}"
-        if seen is not None:
-            message += f"\nseen: {seen}"
-        message += f"\nscreenshot: {shot.path}"
-        self.fail(message)
 
     def check_states(self, expected, what):
         seen = wait_for(lambda: (lambda s: s if s == expected else None)(

@@ -11,13 +11,11 @@ import shutil
 import subprocess
 import sys
 import tempfile
-import time
 import unittest
 
 sys.path.insert(0, os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
 
-import harness  # noqa: E402
-from harness import ARTEFACTS, Desktop, XWindow, run, wait_for  # noqa: E402,F401
+from harness import ARTEFACTS, Desktop, SeenChecks, XWindow, run, wait_for  # noqa: E402,F401
 
 BUILD = os.environ.get("VIELNIS_WINDOWS_BUILD", "")
 WINE = "/usr/lib/wine/wine64"
@@ -132,7 +130,7 @@ def clipboard(desktop):
     return result.stdout.decode("utf-8", "replace") if result.returncode == 0 else ""
 
 
-class WineCase(unittest.TestCase):
+class WineCase(SeenChecks, unittest.TestCase):
     """A desktop and a fresh Wine prefix for the class; failures say what a
     person would have seen, with the path of a screenshot of that moment."""
 
@@ -181,16 +179,6 @@ class WineCase(unittest.TestCase):
         from outside only enters it, and reaches no control."""
         self.desktop.move(x - 3, y - 2)
         self.desktop.move(x, y)
-
-    def check(self, condition, what, seen=None):
-        if condition:
-            return
-        shot = self.desktop.screenshot(f"{self.id().split('.')[-1]}-{int(time.time() * 1000)}")
-        message = f"expected: {what}"
-        if seen is not None:
-            message += f"\nseen: {seen}"
-        message += f"\nscreenshot: {shot.path}"
-        self.fail(message)
 
 
 def main():
