@@ -317,8 +317,9 @@ class KeyboardOnlyTour(KeyboardCase):
         self.start()
         # The periodic table: an element and a modification.
         TableFocus.to_carbon(self)
-        self.keys(*["shift+Tab"] * 13)
-        self.focus_is(PICKER, "the picker, thirteen back from carbon")
+        # Graphite hides the melting field, so it is no stop of its own.
+        self.keys(*["shift+Tab"] * 12)
+        self.focus_is(PICKER, "the picker, twelve back from carbon")
         self.keys("Down")
         self.shows_text(TABLE, "3,515", "Down in the picker chooses diamond")
         self.shows_text(TABLE, "Dimants", "the picker shows diamond")
