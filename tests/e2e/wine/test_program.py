@@ -210,6 +210,26 @@ class Program(WineCase):
         text = self.copied_after_ctrl_c("Dzelzs")
         self.check("Elementa nosaukums: Dzelzs" in text, "the table shows iron", text)
 
+    def test_zoom_from_the_command_line_and_the_keys(self):
+        # The table window's client with its menu bar: 776 × 518 at 100 %.
+        program, table = self.start_handbook("--zoom", "150", "Fe", first=TABLE)
+
+        def size_becomes(width, height):
+            return wait_for(lambda: table.client_rect()[2:] == (width, height), 10)
+        self.check(size_becomes(1164, 777), "--zoom 150 opens the table at 150 %",
+                   table.client_rect())
+        # On this 1280 × 1024 screen the table window stops at 150 %.
+        for key, size, what in (("ctrl+plus", (1164, 777), "leaves the table window at 150 %, "
+                                 "the largest step that fits"),
+                                ("ctrl+0", (776, 518), "brings back the design's size")):
+            self.desktop.key(key)
+            self.check(size_becomes(*size), f"{key} {what}", table.client_rect())
+            fx, fy, fw, fh = table.frame_rect()
+            self.check(abs(fx + fw / 2 - 640) <= 2 and abs(fy + fh / 2 - 512) <= 2,
+                       f"after {key} the window stays centred", table.frame_rect())
+        text = self.copied_after_ctrl_c("Dzelzs")
+        self.check("Elementa nosaukums: Dzelzs" in text, "iron is still shown", text)
+
     def test_help_and_a_wrong_argument_answer_in_a_message_box(self):
         for args, status, words in ((["--version"], 0, "Vielnis 1.2"),
                                     (["--help"], 0, "Parāda šo palīdzību"),
