@@ -9,6 +9,7 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QPrinter>
 #include <QTemporaryDir>
 #include <algorithm>
@@ -49,6 +50,17 @@ inline void report(const char *what, const Figures &figures, double targetMs) {
 
 // Benchmarks run offscreen unless a platform is chosen; call before the
 // application object is made.
+// The process's resident memory in kilobytes, as the kernel counts it.
+inline long residentKilobytes() {
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return 0;
+    for (const QByteArray &line : status.readAll().split('\n'))
+        if (line.startsWith("VmRSS:"))
+            return line.mid(6).trimmed().split(' ').first().toLong();
+    return 0;
+}
+
 inline void offscreenUnlessChosen() {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");

@@ -7,24 +7,12 @@
 #include "app/windows.h"
 
 #include <QApplication>
-#include <QFile>
 
 #include <unistd.h>
 
 using namespace vielnis;
 
 namespace {
-
-// The process's resident memory in kilobytes, as the kernel counts it.
-long residentKilobytes() {
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return 0;
-    for (const QByteArray &line : status.readAll().split('\n'))
-        if (line.startsWith("VmRSS:"))
-            return line.mid(6).trimmed().split(' ').first().toLong();
-    return 0;
-}
 
 bool tour(WindowSet &windows) {
     for (const char *step : testing::kTour)
@@ -44,7 +32,7 @@ int main(int argc, char *argv[]) {
 
     if (!tour(windows))
         return 1;
-    const long afterFirst = residentKilobytes();
+    const long afterFirst = bench::residentKilobytes();
     const int tours = qEnvironmentVariableIsSet("VIELNIS_TOURS")
                           ? qEnvironmentVariableIntValue("VIELNIS_TOURS")
                           : 1000;
@@ -52,10 +40,10 @@ int main(int argc, char *argv[]) {
         if (!tour(windows))
             return 1;
         if (qEnvironmentVariableIsSet("VIELNIS_BENCH_TRACE") && (i % 100 == 0 || i < 10))
-            std::printf("  after %4d tours: %ld kB, %lld widgets\n", i + 1, residentKilobytes(),
-                        qlonglong(QApplication::allWidgets().size()));
+            std::printf("  after %4d tours: %ld kB, %lld widgets\n", i + 1,
+                        bench::residentKilobytes(), qlonglong(QApplication::allWidgets().size()));
     }
-    const long afterAll = residentKilobytes();
+    const long afterAll = bench::residentKilobytes();
     if (qEnvironmentVariableIsSet("VIELNIS_BENCH_EXIT_NOW"))
         _exit(0); // leave everything in place for a heap profiler to see
     const long grown = afterAll - afterFirst;

@@ -19,16 +19,6 @@ using namespace vielnis;
 
 namespace {
 
-long residentKilobytes() {
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return 0;
-    for (const QByteArray &line : status.readAll().split('\n'))
-        if (line.startsWith("VmRSS:"))
-            return line.mid(6).trimmed().split(' ').first().toLong();
-    return 0;
-}
-
 // The steps up and down again, as a teacher tries them: 100 -> 300 -> 100.
 int stepAfter(int percent, bool &rising) {
     if (percent == kZoomSteps.back())
@@ -100,11 +90,11 @@ int main(int argc, char *argv[]) {
     // The first round, up to 300 % and down again, makes every picture once.
     const int round = 2 * (int(kZoomSteps.size()) - 1);
     takeSteps(1);
-    const long afterStep = residentKilobytes();
+    const long afterStep = bench::residentKilobytes();
     takeSteps(round - 1);
-    const long afterFirst = residentKilobytes();
+    const long afterFirst = bench::residentKilobytes();
     takeSteps(steps - round);
-    const long afterAll = residentKilobytes();
+    const long afterAll = bench::residentKilobytes();
     const long grown = afterAll - afterFirst;
     std::printf("resident memory after 1 step %ld kB, after %d steps (100 to 300 %% and back) "
                 "%ld kB, after %d steps %ld kB: %+ld kB over the first round "
