@@ -166,9 +166,9 @@ class Desktop:
             attributes = window.info()
             if "Map State: IsViewable" in attributes and "Override Redirect State: yes" in \
                     attributes:
-                x, y, w, h = window.client_rect()
-                if w > 4 and h > 4:
-                    shown.append((x, y, w, h))
+                rect = window.client_rect(attributes)
+                if rect and rect[2] > 4 and rect[3] > 4:
+                    shown.append(rect)
         return shown
 
     # Real input, through XTEST. Nothing here waits for the program: a case
@@ -266,14 +266,17 @@ class XWindow:
             return "shown"
         return "hidden"
 
-    def client_rect(self):
-        """(x, y, width, height) of the client on the screen."""
-        info = self.info()
-        x = int(re.search(r"Absolute upper-left X:\s+(-?\d+)", info).group(1))
-        y = int(re.search(r"Absolute upper-left Y:\s+(-?\d+)", info).group(1))
-        w = int(re.search(r"Width:\s+(\d+)", info).group(1))
-        h = int(re.search(r"Height:\s+(\d+)", info).group(1))
-        return x, y, w, h
+    def client_rect(self, info=None):
+        """(x, y, width, height) of the client on the screen, from info (what
+        xwininfo said of it) or asked now; None once the window is gone (a
+        menu closes between two looks)."""
+        info = self.info() if info is None else info
+        values = [re.search(pattern, info) for pattern in (
+            r"Absolute upper-left X:\s+(-?\d+)", r"Absolute upper-left Y:\s+(-?\d+)",
+            r"Width:\s+(\d+)", r"Height:\s+(\d+)")]
+        if not all(values):
+            return None
+        return tuple(int(value.group(1)) for value in values)
 
     def frame_extents(self):
         """(left, right, top, bottom) of the window manager's frame."""

@@ -49,6 +49,11 @@ class WaylandSmoke(unittest.TestCase):
         os.chmod(cls.runtime, 0o700)
         cls.env = dict(cls.desktop.env, XDG_RUNTIME_DIR=cls.runtime)
         cls.weston_log = os.path.join(harness.ARTEFACTS, "weston.log")
+        # The pointer outside weston's output (smaller than the screen) as
+        # weston starts: weston takes pointer motion only after the pointer
+        # has entered its window, and a pointer already inside when the
+        # window appears never enters it.
+        cls.desktop.park_pointer()
         cls.weston = subprocess.Popen(
             ["weston", "--backend=x11-backend.so", "--use-pixman", "--width=1200",
              "--height=900", "--socket=wayland-vielnis", "--idle-time=0",
