@@ -14,6 +14,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPointer>
 
 using namespace vielnis;
 using namespace vielnis::testing;
@@ -275,6 +276,30 @@ private slots:
         QTRY_VERIFY(QApplication::activePopupWidget());
         QCOMPARE(QApplication::activePopupWidget()->objectName(), menu);
         QApplication::activePopupWidget()->close();
+    }
+
+    // While a screen reader listens, the press of the chord's Alt may be
+    // handed on only after the chord's letter has opened the menu: that
+    // press leaves the menu open. Once Alt is let go, a new press closes it.
+    void aLatePressOfTheChordsAltLeavesTheMenuOpen() {
+        HandbookWindow *table = book->open(WindowId::Form2);
+        QVERIFY(QTest::qWaitForWindowActive(table));
+        QTest::keyPress(table, Qt::Key_K, Qt::AltModifier);
+        QTRY_VERIFY(QApplication::activePopupWidget());
+        QPointer<QWidget> menu = QApplication::activePopupWidget();
+        const auto send = [&menu](QEvent::Type type, Qt::KeyboardModifiers modifiers) {
+            QKeyEvent event(type, Qt::Key_Alt, modifiers);
+            QApplication::sendEvent(menu, &event);
+        };
+
+        send(QEvent::KeyPress, Qt::AltModifier); // the chord's own Alt, late
+        QCOMPARE(QApplication::activePopupWidget(), menu.data());
+        QVERIFY(menu->isVisible());
+
+        send(QEvent::KeyRelease, Qt::NoModifier);
+        send(QEvent::KeyPress, Qt::AltModifier); // pressed anew
+        QTRY_VERIFY(!menu || !menu->isVisible());
+        QVERIFY(!QApplication::activePopupWidget());
     }
 };
 

@@ -6,6 +6,7 @@
 #include "shell/design_button.h"
 #include "shell/design_palette.h"
 #include "shell/edges.h"
+#include "shell/menu_alt_key.h"
 #include "shell/page_print.h"
 #include "shell/shared_texts.h"
 #include "shell/twips.h"
@@ -596,6 +597,7 @@ void TableWindow::buildMenus() {
         QMenu *menu = bar->addMenu(QString::fromUtf8(caption));
         menu->setObjectName(QString::fromUtf8(name));
         menu->menuAction()->setObjectName(QString::fromUtf8(name));
+        new MenuAltKey(menu);
         for (const Item &item : items) {
             QAction *action =
                 item.caption.isEmpty() ? menu->addSeparator() : menu->addAction(item.caption);

@@ -73,6 +73,60 @@ def start_accessibility_bus():
         return reply.unpack()[0]
     if not wait_for(owned, 10, 0.1):
         raise RuntimeError("the accessibility bus did not start")
+    # The registry is started on the bus's first call for it. Until it runs,
+    # a program that starts blocks in its accessibility set-up (each call
+    # waiting long for an answer) and shows its first window late: the
+    # first case of a run on a cold machine would wait for it in vain.
+    if not wait_for(lambda: registry_process(timeout_ms=5000), 60, 0.5):
+        raise RuntimeError("the accessibility registry does not answer")
+
+
+def _accessibility_connection():
+    """A connection to the accessibility bus (not the session bus)."""
+    from gi.repository import Gio, GLib
+    session = Gio.bus_get_sync(Gio.BusType.SESSION, None)
+    address = session.call_sync("org.a11y.Bus", "/org/a11y/bus", "org.a11y.Bus", "GetAddress",
+                                None, GLib.VariantType("(s)"), Gio.DBusCallFlags.NONE, 5000,
+                                None).unpack()[0]
+    return Gio.DBusConnection.new_for_address_sync(
+        address, Gio.DBusConnectionFlags.AUTHENTICATION_CLIENT
+        | Gio.DBusConnectionFlags.MESSAGE_BUS_CONNECTION, None, None)
+
+
+def registry_process(timeout_ms=1000):
+    """The process id of the accessibility registry of this run's bus, once
+    it answers a call (which starts it if it is not running); 0 before."""
+    from gi.repository import Gio, GLib
+    try:
+        bus = _accessibility_connection()
+        # Any call of the registry's own: it answers once it is up.
+        bus.call_sync("org.a11y.atspi.Registry", "/org/a11y/atspi/registry",
+                      "org.a11y.atspi.Registry", "GetRegisteredEvents", None, None,
+                      Gio.DBusCallFlags.NONE, timeout_ms, None)
+        return bus.call_sync("org.freedesktop.DBus", "/org/freedesktop/DBus",
+                             "org.freedesktop.DBus", "GetConnectionUnixProcessID",
+                             GLib.Variant("(s)", ("org.a11y.atspi.Registry",)), None,
+                             Gio.DBusCallFlags.NONE, timeout_ms, None).unpack()[0]
+    except GLib.Error:
+        return 0
+
+
+class SlowRegistry:
+    """While in this block, the accessibility registry answers nothing (its
+    process stopped), as a busy or cold one answers late: the program's
+    accessibility bridge then holds each key back until its wait for the
+    registry runs out, and hands it on after that."""
+
+    def __enter__(self):
+        self.pid = registry_process()
+        if not self.pid:
+            raise RuntimeError("no accessibility registry to slow down")
+        os.kill(self.pid, signal.SIGSTOP)
+        return self
+
+    def __exit__(self, *exc):
+        os.kill(self.pid, signal.SIGCONT)
+        return False
 
 
 # ---- The desktop -------------------------------------------------------------

@@ -210,6 +210,37 @@ class TableFocus(KeyboardCase):
         self.no_mouse_was_used()
 
 
+class SlowScreenReader(KeyboardCase):
+    """While a screen reader listens, each key waits for the accessibility
+    registry; a busy one answers late, and the keys reach the program after
+    what they were pressed for has happened."""
+
+    def test_the_menus_open_by_their_chords_while_the_registry_is_slow(self):
+        self.start()
+        self.keys("Return", into=START, opens=TABLE)
+        for chord, first_entry in (("alt+k", "Atpakaļ!"), ("alt+z", "Apzīmējumi")):
+            with self.subTest(chord=chord):
+                mark = self.focus.mark()
+                with harness.SlowRegistry():
+                    # The chord's letter opens the menu at once (a shortcut
+                    # waits for no one); the press of its Alt is still held
+                    # back, and reaches the program after the menu is there.
+                    self.desktop.xdotool("keydown", "alt")
+                    self.desktop.key(chord.split("+")[1])
+                    opened = wait_for(self.desktop.popups, 5)
+                self.check(opened, f"{chord} opens a menu while the registry is slow")
+                entry = wait_for(lambda: self.focus.since(mark, "menu item", "popup menu",
+                                                          live=True), 5)
+                self.desktop.xdotool("keyup", "alt")
+                self.check(entry == first_entry and self.desktop.popups(),
+                           f"{chord} opens its menu, which stays open, with '{first_entry}' "
+                           "focused", self.focus.heard[mark:])
+                self.keys("Escape", into=None)  # the menu closes
+                self.check(wait_for(lambda: not self.desktop.popups(), 5), "Escape closes it")
+                self.keys("Escape")  # and the menu bar lets the keyboard go
+                self.ready(TABLE, "Elementa nosaukums")
+
+
 class FocusRing(KeyboardCase):
     def measure(self, name, keys, what):
         """Moves the focus onto the control by the keys and measures the
