@@ -15,10 +15,10 @@ add_dependencies(vielnis desktop_icons)
 set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -c 65001")
 # A GUI program: Windows opens no console window for it.
 set_target_properties(vielnis PROPERTIES WIN32_EXECUTABLE ON)
-# Of Qt's static plugins the exe takes the Windows platform and the JPEG
-# reader (the photographs at twice the resolution); it draws in Qt's own
-# classic Windows style, so the Vista style plugin would only add weight.
-qt_import_plugins(vielnis EXCLUDE Qt6::QGifPlugin Qt6::QICOPlugin EXCLUDE_BY_TYPE styles)
+# Of Qt's static plugins the exe takes the Windows platform only: it reads no
+# image files, and it draws in Qt's own classic Windows style, so the Vista
+# style plugin would only add weight.
+qt_import_plugins(vielnis EXCLUDE_BY_TYPE imageformats styles)
 
 # The licence texts: the handbook's GPL, the LGPL of the Qt linked into it
 # and the OFL of its fonts.

@@ -1,9 +1,9 @@
-// Writes the bubble photographs, in both sizes, as the files the program
-// embeds: at the plain resolution as raw 32-bit pixels (name.rgb32), at the
-// multiples of kDensePhotographScales as JPEG (name@2x.jpg, ...):
+// Writes the bubble photographs, in both sizes, at the plain resolution as
+// the files the program embeds: raw 32-bit pixels (name.rgb32). The denser
+// copies the program shades itself, with the same code, when it needs them.
 //     make_photographs <folder>
 
-#include "generators/photograph.h"
+#include "resources/photograph.h"
 
 #include <QDir>
 #include <QFile>
@@ -33,18 +33,6 @@ int main(int argc, char *argv[]) {
                 plain.sizeInBytes()) {
             std::fprintf(stderr, "cannot write %s\n", qPrintable(raw.fileName()));
             return 1;
-        }
-        for (int scale : kDensePhotographScales) {
-            const QImage dense = photograph(output.picture, logicalSize(output.picture) * scale);
-            const QString jpeg = folder.filePath(
-                QStringLiteral("%1@%2x.jpg").arg(QLatin1String(output.name)).arg(scale));
-            // The denser the copy, the smaller each pixel on the screen: from
-            // three times on, a lower quality costs nothing visible and keeps
-            // the program (the Windows download above all) small.
-            if (!dense.save(jpeg, "JPEG", scale >= 3 ? 75 : 90)) {
-                std::fprintf(stderr, "cannot write %s\n", qPrintable(jpeg));
-                return 1;
-            }
         }
     }
     return 0;

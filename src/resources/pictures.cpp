@@ -1,5 +1,7 @@
 #include "resources/pictures.h"
 
+#include "resources/photograph.h"
+
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QHash>
@@ -590,16 +592,16 @@ bool isOpaque(Picture picture) {
     return picture == Picture::Bubbles || picture == Picture::BubblesLarge;
 }
 
-// The photograph as embedded: the plain copy, or one of the copies made for
-// a multiple of the resolution.
-QImage embeddedPhotograph(Picture picture, int scale) {
-    const QString name = picture == Picture::BubblesLarge ? QStringLiteral("bubbles-large")
-                                                          : QStringLiteral("bubbles");
+// The photograph at the plain resolution, as embedded, or at a multiple of
+// it, shaded now.
+QImage photographCopy(Picture picture, int scale) {
     if (scale > 1) {
-        QImage image(QStringLiteral(":/pictures/%1@%2x.jpg").arg(name).arg(scale));
+        QImage image = photograph(picture, logicalSize(picture) * scale);
         image.setDevicePixelRatio(scale);
         return image;
     }
+    const QString name = picture == Picture::BubblesLarge ? QStringLiteral("bubbles-large")
+                                                          : QStringLiteral("bubbles");
     // The plain copy is stored as raw pixels, uncompressed, so the first
     // window paints it without decoding anything; where the build
     // compressed it (the Windows exe), it is unpacked once.
@@ -845,8 +847,8 @@ void draw(Picture picture, QPainter &painter, const QRectF &target) {
 }
 
 QImage backdrop(Picture picture, qreal scale) {
-    // The embedded copies, decoded once; and the last reduced one, kept
-    // while windows are shown at its scale.
+    // The copies at the plain resolution and its multiples, made once; and
+    // the last reduced one, kept while windows are shown at its scale.
     static QHash<int, QImage> embedded; // by picture and multiple
     struct Reduced {
         qreal scale = 0;
@@ -857,7 +859,7 @@ QImage backdrop(Picture picture, qreal scale) {
         const int key = int(picture) * 16 + multiple;
         auto found = embedded.constFind(key);
         if (found == embedded.constEnd())
-            found = embedded.insert(key, embeddedPhotograph(picture, multiple));
+            found = embedded.insert(key, photographCopy(picture, multiple));
         return *found;
     };
     if (scale <= 1.0)

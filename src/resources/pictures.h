@@ -34,15 +34,15 @@ QSize logicalSize(Picture picture);
 // Draws the picture scaled into target.
 void draw(Picture picture, QPainter &painter, const QRectF &target);
 
-// Besides its plain copy the photograph is embedded at these multiples of
-// its size, so that it stays sharp at every zoom up to 300 % on a screen of
-// twice the density.
+// Besides its plain copy (embedded) the photograph is shaded at these
+// multiples of its size when a window first needs one, so that it stays
+// sharp at every zoom up to 300 % on a screen of twice the density.
 inline constexpr std::array<int, 3> kDensePhotographScales{2, 3, 6};
 
 // The background photograph (Bubbles or BubblesLarge) as an image of its
 // logical size times scale in device pixels, its device pixel ratio set to
 // scale: the plain copy is the embedded pixels themselves, nothing decoded
-// or copied; between the embedded multiples the next larger one is reduced.
+// or copied; between the multiples the next larger one is reduced.
 QImage backdrop(Picture picture, qreal scale);
 
 // A window icon with 16, 32, 48 and 64 pixel images.

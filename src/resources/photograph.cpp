@@ -1,8 +1,10 @@
-// The bubble photograph, shaded pixel by pixel. This runs at build time only:
-// make_photographs writes the pictures as the files the program embeds (raw
-// pixels at the plain resolution, JPEG at twice it).
+// The bubble photograph, shaded pixel by pixel. At the plain resolution it is
+// shaded at build time (make_photographs writes the raw pixels the program
+// embeds, so that the first window shows it without any work); the denser
+// copies for the zoom and dense screens are shaded by the program when a
+// window first needs one, which keeps them out of the download.
 
-#include "generators/photograph.h"
+#include "resources/photograph.h"
 
 #include <QPointF>
 
@@ -395,8 +397,8 @@ QImage photograph(Picture picture, QSize deviceSize) {
     const float sy = float(deviceSize.height()) / logical.height() * enlarge;
     bubbleHeap(); // lay out the heap once, before any helper thread reads it
 
-    // Every build shades four copies, the largest at twice the resolution:
-    // share the work between two threads when the machine has the cores.
+    // Share the work between two threads when the machine has the cores:
+    // a copy at six times the resolution is over 12 million pixels.
     if (std::thread::hardware_concurrency() > 1 && image.height() > 4 * kBandRows) {
         std::thread helper([&] { shadePhotograph(image, sx, sy, 1, 2); });
         shadePhotograph(image, sx, sy, 0, 2);
