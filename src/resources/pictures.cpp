@@ -849,7 +849,7 @@ void draw(Picture picture, QPainter &painter, const QRectF &target) {
 QImage backdrop(Picture picture, qreal scale) {
     // The copies at the plain resolution and its multiples, made once; and
     // the last reduced one, kept while windows are shown at its scale.
-    static QHash<int, QImage> embedded; // by picture and multiple
+    static QHash<int, QImage> copies; // by picture and multiple
     struct Reduced {
         qreal scale = 0;
         QImage image;
@@ -857,9 +857,9 @@ QImage backdrop(Picture picture, qreal scale) {
     static QHash<int, Reduced> reduced; // by picture
     auto copy = [picture](int multiple) {
         const int key = int(picture) * 16 + multiple;
-        auto found = embedded.constFind(key);
-        if (found == embedded.constEnd())
-            found = embedded.insert(key, photographCopy(picture, multiple));
+        auto found = copies.constFind(key);
+        if (found == copies.constEnd())
+            found = copies.insert(key, photographCopy(picture, multiple));
         return *found;
     };
     if (scale <= 1.0)

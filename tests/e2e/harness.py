@@ -900,6 +900,20 @@ class HandbookCase(SeenChecks, unittest.TestCase):
         return self.read_panel({"Elementa nosaukums": name}, timeout) \
             .get("Elementa nosaukums") == name
 
+    def ag_br_and_its_headers(self):
+        """On the solubility table, read through AT-SPI: the application,
+        the cell AgBr and the header images pointing at it frames (Br and
+        both Ag)."""
+        app = self.handbook.accessible()
+        cell = wait_for(lambda: next((i for i in app.walk()
+                                      if i.name.startswith("Ag + un Br -")), None), 3)
+        self.check(cell, "the cell AgBr is in the accessibility tree")
+        anion = app.find(name="anjons Br -")
+        cations = app.find_all(name="katjons Ag +")
+        self.check(anion and len(cations) == 2, "the header images of Br and Ag are named",
+                   [anion, cations])
+        return app, cell, [anion] + cations
+
     def check_states(self, expected, what):
         seen = wait_for(lambda: (lambda s: s if s == expected else None)(
             self.handbook.window_states()), 5.0) or self.handbook.window_states()

@@ -139,15 +139,7 @@ class Hover(HandbookCase):
         self.desktop.click(*start.centre_of(layout.START_ENTRIES["VSU"][0]))
         window = self.opened(layout.caption("Form9"), "the solubility table opens")
         self.painted(window)
-        app = self.handbook.accessible()
-        cell = wait_for(lambda: next((i for i in app.walk()
-                                      if i.name.startswith("Ag + un Br -")), None), 3)
-        self.check(cell, "the cell AgBr is in the accessibility tree")
-        anion = app.find(name="anjons Br -")
-        cations = app.find_all(name="katjons Ag +")
-        self.check(anion and len(cations) == 2, "the header images of Br and Ag are named",
-                   [anion, cations])
-        images = [anion] + cations
+        _, cell, images = self.ag_br_and_its_headers()
         shot = self.desktop.screenshot("before")
         before = [self.frame_line(shot, i) for i in images]
         self.desktop.move(*cell.centre())

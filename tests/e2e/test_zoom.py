@@ -144,15 +144,7 @@ class TableZoom(ZoomCase):
         width, height = design_size("Form9")
         rect = self.wait_rect(window, lambda r: r[2:] == (2 * width, 2 * height))
         self.check(rect[2:] == (2 * width, 2 * height), "at 200 %", rect)
-        app = self.handbook.accessible()
-        cell = wait_for(lambda: next((i for i in app.walk()
-                                      if i.name.startswith("Ag + un Br -")), None), 3)
-        self.check(cell, "the cell AgBr is in the accessibility tree")
-        anion = app.find(name="anjons Br -")
-        cations = app.find_all(name="katjons Ag +")
-        self.check(anion and len(cations) == 2, "the header images of Br and Ag are named",
-                   [anion, cations])
-        images = [anion] + cations
+        app, cell, images = self.ag_br_and_its_headers()
         others = [i for i in [app.find(name="anjons Cl -")] + app.find_all(name="katjons Na +")
                   if i]
         self.check(len(others) == 3, "the header images of Cl and Na are named", others)
@@ -167,9 +159,8 @@ class TableZoom(ZoomCase):
             return all(p == (0, 0, 0) for line in frame_lines(shot, image) for p in line)
 
         self.desktop.move(*cell.centre())
-        shot = wait_for(lambda: (lambda s: s if all(framed(s, i) for i in images) else None)(
-            self.desktop.screenshot("pointing-at-AgBr-200")), 3) \
-            or self.desktop.screenshot("pointing-at-AgBr-200")
+        shot = self.screen_until("pointing-at-AgBr-200",
+                                 lambda s: all(framed(s, i) for i in images), 3)
         for image in images:
             self.check(framed(shot, image), f"pointing at AgBr frames '{image.name}' in black",
                        sorted({p for line in frame_lines(shot, image) for p in line})[:4])
